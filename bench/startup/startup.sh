@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Start-up time and idle memory of raruvid beside xcalc, measured in the same run on
+# one virtual X server without a window manager.
+# Usage: startup.sh FIRST_PAINT_TOOL RARUVID [RUNS]
+# For each program: median time from exec to the first painted frame over RUNS runs
+# (default 10, the two programs taking turns), and the median resident memory once idle.
+set -euo pipefail
+
+tool=$1
+raruvid=$2
+runs=${3:-10}
+settle_ms=1500
+
+command -v Xvfb >/dev/null || { echo "startup: Xvfb is missing (tools/install-deps.sh bench)" >&2; exit 2; }
+command -v xcalc >/dev/null || { echo "startup: xcalc is missing (tools/install-deps.sh bench)" >&2; exit 2; }
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+export DISPLAY=":$(cat "$work/display")"
+
+measure() {
+    local name=$1
+    shift
+    "$tool" "$settle_ms" "$@" >>"$work/$name" 2>>"$work/$name.log"
+}
+
+for _ in $(seq "$runs"); do
+    measure raruvid "$raruvid"
+    measure xcalc xcalc
+done
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+printf '%-8s %6s %18s %16s\n' program runs "first paint (ms)" "idle RSS (MB)"
+for name in raruvid xcalc; do
+    count=$(wc -l <"$work/$name")
+    paint=$(cut -d' ' -f1 <"$work/$name" | median)
+    rss=$(cut -d' ' -f2 <"$work/$name" | median)
+    printf '%-8s %6d %18s %16.1f\n' "$name" "$count" "$paint" "$(awk -v kb="$rss" 'BEGIN { print kb / 1024 }')"
+    eval "${name}_paint=$paint"
+done
+awk -v a="$raruvid_paint" -v b="$xcalc_paint" 'BEGIN { printf "ratio raruvid / xcalc first paint: %.2f\n", a / b }'
