@@ -4,8 +4,9 @@ JOBS ?= $(shell nproc)
 BUILD := build
 SANITIZE_BUILD := build-asan
 BENCH_BUILD := build-bench
+PACKAGE_BUILD := build-package
 
-.PHONY: run test build bench deps-build deps-test deps-bench clean
+.PHONY: run test build bench package deps-build deps-test deps-bench deps-package clean
 
 deps-build:
 	@tools/install-deps.sh build
@@ -15,6 +16,9 @@ deps-test:
 
 deps-bench:
 	@tools/install-deps.sh build bench
+
+deps-package:
+	@tools/install-deps.sh build package
 
 build: deps-build
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -44,5 +48,18 @@ bench: deps-bench
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@echo "Benchmarks are in $(BENCH_BUILD)/bench/"
 
+# The Debian package, from a release build of its own.
+package: deps-package
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@if [ ! -x $(PACKAGE_BUILD)/app/raruvid ]; then \
+		echo "The calculator window is not built yet: there is no program to package."; \
+		exit 1; \
+	fi
+	rm -f $(PACKAGE_BUILD)/raruvid_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@echo "The package is $$(ls $(PACKAGE_BUILD)/raruvid_*.deb); install it with:"
+	@echo "  sudo apt install ./$$(ls $(PACKAGE_BUILD)/raruvid_*.deb)"
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)

@@ -6,9 +6,10 @@ set -euo pipefail
 packages_for() {
     case "$1" in
         build)   echo cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core ;;
-        test)    echo clang libclang-rt-14-dev libgtest-dev libgmock-dev ;;
+        test)    echo clang libclang-rt-14-dev libgtest-dev libgmock-dev desktop-file-utils appstream dpkg-dev lintian ;;
         e2e)     echo xvfb xdotool xclip x11-utils imagemagick ;;
         bench)   echo libbenchmark-dev libmuparser-dev xvfb x11-apps libxcb-damage0-dev ;;
+        package) echo dpkg-dev ;;
         *)       echo "install-deps: unknown group '$1'" >&2; exit 2 ;;
     esac
 }
