@@ -1,0 +1,85 @@
+// Binding variables and evaluating more than once.
+#include "CExprEvaluator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+double Answer(CExprEvaluator& evaluator)
+{
+    evaluator.Evaluate();
+    EXPECT_FALSE(evaluator.m_bFailed);
+    return evaluator.m_dAnswer;
+}
+
+TEST(ExprVariable, FirstBindingOfANameWins)
+{
+    CExprEvaluator evaluator(u"x*10+y");
+    evaluator.BindVariable(1.0, u"x");
+    evaluator.BindVariable(2.0, u"X");
+    evaluator.BindVariable(3.0, u"y");
+    EXPECT_EQ(Answer(evaluator), 13.0);
+}
+
+TEST(ExprVariable, BoundNamesMatchWithoutRegardToCase)
+{
+    CExprEvaluator evaluator(u"Rate_2*rATE_2");
+    evaluator.BindVariable(3.0, u"rate_2");
+    EXPECT_EQ(Answer(evaluator), 9.0);
+}
+
+// Names longer than any fixed buffer still differ by their last character.
+TEST(ExprVariable, LongNamesAreComparedInFull)
+{
+    const std::u16string stem(40, u'v');
+    CExprEvaluator evaluator(CString(stem + u"A-" + stem + u"B"));
+    evaluator.BindVariable(10.0, CString(stem + u"a"));
+    evaluator.BindVariable(4.0, CString(stem + u"b"));
+    EXPECT_EQ(Answer(evaluator), 6.0);
+}
+
+// Keywords are tried first, so a variable named like one can never be read.
+TEST(ExprVariable, KeywordsHideVariablesOfTheirName)
+{
+    for (const char16_t* name : {u"sin", u"MOD"}) {
+        CExprEvaluator evaluator(name);
+        evaluator.BindVariable(5.0, name);
+        evaluator.Evaluate();
+        EXPECT_TRUE(evaluator.m_bFailed) << CString(name).ToUtf8();
+    }
+}
+
+TEST(ExprVariable, UnboundNameFails)
+{
+    CExprEvaluator evaluator(u"a1");
+    evaluator.Evaluate();
+    EXPECT_TRUE(evaluator.m_bFailed);
+    EXPECT_EQ(evaluator.m_nError, 3);
+}
+
+// Each Evaluate starts from a clean parse state; the variables stay bound.
+TEST(ExprVariable, EvaluatingAgainGivesTheSameOutcome)
+{
+    CExprEvaluator good(u"((a1+1)*2");
+    good.BindVariable(1.0, u"a1");
+    good.Evaluate();
+    EXPECT_EQ(good.m_nError, 6);
+    good.Evaluate();
+    EXPECT_EQ(good.m_nError, 6);
+    EXPECT_TRUE(good.m_bFailed);
+
+    CExprEvaluator failing(u"1/0");
+    failing.Evaluate();
+    failing.Evaluate();
+    EXPECT_TRUE(failing.m_bFailed);
+    EXPECT_EQ(failing.m_dAnswer, 0.0);
+
+    CExprEvaluator repeated(u"sin(a1)^2+cos(A1)^2");
+    repeated.BindVariable(0.5, u"a1");
+    EXPECT_DOUBLE_EQ(Answer(repeated), 1.0);
+    EXPECT_DOUBLE_EQ(Answer(repeated), 1.0);
+}
+
+} // namespace
