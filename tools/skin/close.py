@@ -1,7 +1,7 @@
 """The close button's three faces: the title band's rows continued to a navy right column,
 a white cross, and on hover a framed blue square behind the cross."""
 
-from image import Image, blend, centre, clamp, coverage, ease_out, mix
+from image import Image, blend, centre, coverage, ease_out, mix, ramp
 import palette
 
 WIDTH = 25
@@ -13,7 +13,7 @@ CROSS_AT_PRESSED = (8, 7)
 CROSS_HALF_WIDTH = 2 ** 0.5
 SQUARE_LEFT, SQUARE_TOP, SQUARE_RIGHT, SQUARE_BOTTOM = 4, 3, 19, 18
 HIGHLIGHT_START, HIGHLIGHT_FULL, HIGHLIGHT_END = 4, 15, 19
-BOTTOM_END_START = 20
+BOTTOM_END_START, BOTTOM_END_FULL = 20, 23
 
 
 def background(u, row):
@@ -22,11 +22,10 @@ def background(u, row):
         return palette.NAVY
     colour = palette.TITLE_ROWS[row]
     if row == 1 and HIGHLIGHT_START <= u < HIGHLIGHT_END:
-        ramp = (u - HIGHLIGHT_START + 0.5) / (HIGHLIGHT_FULL - HIGHLIGHT_START + 1)
-        return mix(colour, palette.CLOSE_HIGHLIGHT, ease_out(clamp(ramp)))
+        return mix(colour, palette.CLOSE_HIGHLIGHT,
+                   ease_out(ramp(u, HIGHLIGHT_START, HIGHLIGHT_FULL)))
     if row == HEIGHT - 1 and u >= BOTTOM_END_START:
-        ramp = (u - BOTTOM_END_START + 0.5) / (WIDTH - 1 - BOTTOM_END_START)
-        return mix(colour, palette.CLOSE_BOTTOM_END, clamp(ramp))
+        return mix(colour, palette.CLOSE_BOTTOM_END, ramp(u, BOTTOM_END_START, BOTTOM_END_FULL))
     return colour
 
 
@@ -36,10 +35,10 @@ def square(u, v):
         return None
     inside = SQUARE_LEFT + 1 <= u < SQUARE_RIGHT - 1 and SQUARE_TOP + 1 <= v < SQUARE_BOTTOM - 1
     if inside:
-        down = (v - SQUARE_TOP - 1.5) / (SQUARE_BOTTOM - SQUARE_TOP - 3)
-        return mix(palette.HOVER_FILL_TOP, palette.HOVER_FILL_BOTTOM, clamp(down))
-    down = (v - SQUARE_TOP - 0.5) / (SQUARE_BOTTOM - SQUARE_TOP - 1)
-    return mix(palette.HOVER_OUTLINE_TOP, palette.HOVER_OUTLINE_BOTTOM, clamp(down))
+        down = ramp(v, SQUARE_TOP + 2, SQUARE_BOTTOM - 2)
+        return mix(palette.HOVER_FILL_TOP, palette.HOVER_FILL_BOTTOM, down)
+    down = ramp(v, SQUARE_TOP + 1, SQUARE_BOTTOM - 1)
+    return mix(palette.HOVER_OUTLINE_TOP, palette.HOVER_OUTLINE_BOTTOM, down)
 
 
 def in_cross(u, v, origin):

@@ -2,7 +2,7 @@
 edge and its corners. Colours given row by row or column by column repeat at 2x; the
 shaded ends are smooth at any scale."""
 
-from image import Image, centre, clamp, ease_in, ease_out, mix
+from image import Image, centre, ease_in, ease_out, mix, ramp
 import close
 import palette
 
@@ -24,7 +24,7 @@ def title(scale):
         for x in range(image.width):
             u = centre(x, scale)
             if inner and u < TITLE_SOFT_COLUMNS:
-                image.set(x, y, mix(inner, colour, ease_out(u / TITLE_SOFT_COLUMNS)))
+                image.set(x, y, mix(inner, colour, ease_out(ramp(u, 0, TITLE_SOFT_COLUMNS))))
             else:
                 image.set(x, y, colour)
     return image
@@ -48,20 +48,17 @@ def bottom(scale):
     # Each end takes on the neighbouring corner's column and eases into the bands.
     left_end = [row[4] for row in palette.BOTTOM_LEFT]
     right_end = [row[0] for row in palette.BOTTOM_RIGHT]
-    image = Image(811 * scale, 5 * scale)
+    width = 811
+    image = Image(width * scale, 5 * scale)
     for y in range(image.height):
         row = y // scale
         band = palette.BOTTOM_ROWS[row]
         for x in range(image.width):
             u = centre(x, scale)
-            from_left = u
-            from_right = 811 - u
-            if from_left < BOTTOM_SOFT_COLUMNS:
-                colour = mix(left_end[row], band, ease_out(from_left / BOTTOM_SOFT_COLUMNS))
-            elif from_right < BOTTOM_SOFT_COLUMNS:
-                colour = mix(right_end[row], band, ease_out(from_right / BOTTOM_SOFT_COLUMNS))
+            if u < BOTTOM_SOFT_COLUMNS:
+                colour = mix(left_end[row], band, ease_out(ramp(u, 0, BOTTOM_SOFT_COLUMNS)))
             else:
-                colour = band
+                colour = mix(right_end[row], band, ease_out(ramp(u, width, width - BOTTOM_SOFT_COLUMNS)))
             image.set(x, y, colour)
     return image
 
@@ -72,8 +69,7 @@ def left(scale):
     height = 401
     image = Image(3 * scale, height * scale)
     for y in range(image.height):
-        from_bottom = height - centre(y, scale)
-        amount = ease_in(clamp(1 - from_bottom / LEFT_SOFT_ROWS))
+        amount = ease_in(ramp(centre(y, scale), height - LEFT_SOFT_ROWS, height))
         for x in range(image.width):
             column = x // scale
             image.set(x, y, mix(palette.LEFT_COLUMNS[column], corner[column], amount))
@@ -90,9 +86,8 @@ def right(scale):
     image = Image(3 * scale, height * scale)
     for y in range(image.height):
         v = centre(y, scale)
-        from_bottom = height - v
-        towards_head = ease_in(clamp(1 - v / RIGHT_SOFT_ROWS_TOP))
-        towards_foot = ease_in(clamp(1 - from_bottom / RIGHT_SOFT_ROWS_BOTTOM))
+        towards_head = ease_in(ramp(v, RIGHT_SOFT_ROWS_TOP, 0))
+        towards_foot = ease_in(ramp(v, height - RIGHT_SOFT_ROWS_BOTTOM, height))
         for x in range(image.width):
             column = x // scale
             colour = palette.RIGHT_COLUMNS[column]

@@ -38,6 +38,12 @@ def ease_out(amount):
     return 1.0 - (1.0 - amount) * (1.0 - amount)
 
 
+def ramp(position, start, end):
+    """0 before start, 1 from end on, linear between (1x units). A colour stated for the
+    pixels on either side of a ramp thus fills those pixels wholly at any scale."""
+    return clamp((position - start) / (end - start))
+
+
 def centre(pixel, scale):
     """A pixel's centre in 1x units, so that at scale 1 pixel n sits at n + 0.5."""
     return (pixel + 0.5) / scale

@@ -1,7 +1,7 @@
 """The three key faces: a rounded key with a dark-blue outline, near-white at rest, warm
 grey under the pointer and blue-violet while pressed."""
 
-from image import Image, blend, centre, clamp, coverage, ease_in
+from image import Image, blend, centre, coverage, ease_in, ramp
 import palette
 
 WIDTH = 48
@@ -58,7 +58,7 @@ def face(scale, fill_at, corner_at):
 def normal_fill(x, y, scale):
     row = min(max(y // scale, 1), HEIGHT - 2)
     colour = palette.KEY_NORMAL_ROWS[row - 1]
-    shade = DARKEN_DEPTH * ease_in(clamp((centre(x, scale) - DARKEN_FROM) / (WIDTH - 1 - DARKEN_FROM)))
+    shade = DARKEN_DEPTH * ease_in(ramp(centre(x, scale), DARKEN_FROM, WIDTH - 1))
     return tuple(channel * (1.0 - shade) for channel in colour)
 
 
