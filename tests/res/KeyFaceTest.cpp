@@ -15,7 +15,6 @@ namespace {
 using namespace skin;
 
 constexpr int kWidth = 48;
-constexpr int kHeight = 21;
 
 struct KeyFace {
     const char* name;
