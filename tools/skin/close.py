@@ -9,7 +9,8 @@ HEIGHT = 21
 CROSS_SIZE = 9
 CROSS_AT = (7, 6)
 CROSS_AT_PRESSED = (8, 7)
-# The cross's strokes run corner to corner of its box, two pixels wide.
+# The cross's strokes run corner to corner of its box, two pixels wide across the stroke
+# (so sqrt(2) either side of the diagonal, measured along a row).
 CROSS_HALF_WIDTH = 2 ** 0.5
 SQUARE_LEFT, SQUARE_TOP, SQUARE_RIGHT, SQUARE_BOTTOM = 4, 3, 19, 18
 HIGHLIGHT_START, HIGHLIGHT_FULL, HIGHLIGHT_END = 4, 15, 19
