@@ -258,3 +258,43 @@ TEST(KeySequence, DisplayAfterEachKey)
 }
 
 }
+
+// Hundreds of digits: the entry overflows to an infinity or stops changing, and Backspace,
+// which reads the digits back from text, neither wraps nor overruns.
+TEST(KeySequence, LongNumbersNeitherWrapNorOverrun)
+{
+    struct Row {
+        const char* name;
+        int integerNines;
+        int fractionalZeros;
+        int backspaces;
+        const char* typed;
+        const char* afterBackspaces;
+    };
+    const Row rows[] = {
+        {"308 nines", 308, 0, 1, "1e+308", "1e+307"},
+        {"309 nines", 309, 0, 1, "inf", "inf"},
+        {"308 nines and a fraction", 308, 1, 3, "1e+308", "1e+307"},
+        {"1100 fractional zeros", 0, 1100, 1101, "0", "0"},
+        {"a 5 past 300 zeros", 1, 300, 2, "9", "9"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        KeypadHarness keypad;
+        for (int i = 0; i < row.integerNines; ++i) {
+            keypad.Press("9");
+        }
+        if (row.fractionalZeros > 0) {
+            keypad.Press(".");
+            for (int i = 0; i < row.fractionalZeros; ++i) {
+                keypad.Press("0");
+            }
+            keypad.Press("5");
+        }
+        EXPECT_EQ(keypad.Display(), row.typed);
+        for (int i = 0; i < row.backspaces; ++i) {
+            keypad.Press("BS");
+        }
+        EXPECT_EQ(keypad.Display(), row.afterBackspaces);
+    }
+}
