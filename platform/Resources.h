@@ -1,0 +1,23 @@
+#pragma once
+
+#include "WinTypes.h"
+
+#include <cstddef>
+#include <span>
+
+enum class ResourceType { Bitmap };
+
+// One resource of the program: its bytes, addressed by type and numeric id.
+struct ResourceEntry {
+    ResourceType type = ResourceType::Bitmap;
+    UINT id = 0;
+    std::span<const unsigned char> bytes;
+};
+
+// The program's resource table. The layer declares it; the executable links
+// exactly one definition (res/ for the program, a fixture table for a test).
+std::span<const ResourceEntry> ProgramResources();
+
+// The bytes of a resource, or an empty span when there is none. String names
+// never match: every resource is numbered.
+std::span<const unsigned char> FindResourceBytes(LPCTSTR name, ResourceType type);
