@@ -127,8 +127,8 @@ void CalcEngine::TakeShownOperand()
         taken = false;
         break;
     }
-    // The formula line or a read-back of the field may have replaced the typed number.
-    if (taken && m_dResult != m_state.entry) {
+    // The formula line may have replaced the typed number; a mode click leaves it as shown.
+    if (taken && m_state.typedNumberShown && !m_entry.IsShownAs(m_dResult)) {
         m_state.typedNumberShown = 0;
     }
     m_entry.EndNumber();

@@ -29,8 +29,8 @@ struct CalcState {
     int pendingOperator = 0; // control number of the waiting operator
 
     // Backspace edits only a number the user typed: set by a digit, kept by a Backspace that
-    // shortens the number, cleared by every other key and whenever the shown value is no longer
-    // the typed one (the formula line or a read-back replaced it).
+    // shortens the number, cleared by every other key and when the field no longer shows the
+    // typed number (the formula line wrote another value).
     int typedNumberShown = 0;
     // Fractional digits of that typed number, so each Backspace removes exactly one digit.
     int fractionDigits = 0;

@@ -1,8 +1,10 @@
 #include "NumberEntry.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -12,6 +14,14 @@ namespace {
 constexpr int kLastExactFractionDigit = 1074;
 // Room for the integer digits of the largest double, a point and a sign.
 constexpr std::size_t kIntegerTextRoom = 312;
+
+// The fifteen significant digits a field shows; the exponent's width does not matter here.
+std::string_view ShownDigits(double value, std::array<char, 32>& buffer)
+{
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, 15);
+    return {buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data())};
+}
 
 }
 
@@ -46,6 +56,13 @@ void NumberEntry::EndNumber()
     m_state.entry = 0.0;
     m_state.fractionDivisor = 1.0;
     m_state.pointPressed = 0;
+}
+
+bool NumberEntry::IsShownAs(double shownValue) const
+{
+    std::array<char, 32> typedText {};
+    std::array<char, 32> shownText {};
+    return ShownDigits(m_state.entry, typedText) == ShownDigits(shownValue, shownText);
 }
 
 // The digits come back from the value's fixed-point text with as many fractional digits as were

@@ -15,6 +15,10 @@ public:
     void AddPoint();
     // The number has been taken as an operand: entry restarts and the point is forgotten.
     void EndNumber();
+    // Whether a field showing shownValue still shows the number being typed. The field shows
+    // fifteen significant digits, and a mode click reads those back, so the value may come back
+    // rounded: 0.57 built digit by digit is 0.5700000000000001 and reads back as 0.57.
+    bool IsShownAs(double shownValue) const;
     // The typed number without its last digit; value is that number as taken, or as left by an
     // earlier Backspace. Integer digits drop toward zero without any width limit.
     double RemoveLastDigit(double value);

@@ -62,6 +62,9 @@ const Sequence kSequences[] = {
     {"5 CE BS", "5 0 0", kResult, 0},
     {"2 x^2 BS", "2 4 4", kResult, 0},
     {"1 2 Read BS", "1 12 12 1", kResult, 0},
+    {"0 . 5 7 Read BS", "0 0 0.5 0.57 0.57 0.5", kResult, 0},
+    {"6 7 . 1 6 8 Read BS BS", "6 67 67 67.1 67.16 67.168 67.168 67.16 67.1", kResult, 0},
+    {"5 + 0 . 5 7 Read BS =", "5 5 0 0 0.5 0.57 0.57 0.5 5.5", kResult, 0},
     {"1 2 =>7.5 BS", "1 12 7.5 7.5", kResult, 0},
     {"1 2 BS 3 BS BS", "1 12 1 3 0 0", kResult, 0},
 
