@@ -4,7 +4,7 @@
 
 // The keypad keys, named by their control numbers in the dialog. The digit keys reach the
 // engine as the digits 0 to 9; their control numbers are here for the dialog's key table.
-enum KeyCode : int {
+enum KeypadKey : int {
     KEY_DIGIT_7 = 1000,
     KEY_BACKSPACE = 1001,
     KEY_CLEAR = 1003,       // "C"
