@@ -60,6 +60,9 @@ void NumberEntry::EndNumber()
 
 bool NumberEntry::IsShownAs(double shownValue) const
 {
+    if (shownValue == m_state.entry) {
+        return true;
+    }
     std::array<char, 32> typedText {};
     std::array<char, 32> shownText {};
     return ShownDigits(m_state.entry, typedText) == ShownDigits(shownValue, shownText);
