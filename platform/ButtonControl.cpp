@@ -17,7 +17,8 @@ ButtonControl::ButtonControl(QWidget* parent) : QPushButton(parent)
 void ButtonControl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        m_pressedHere = true;
+        // A press that reaches the button through its capture may lie outside it.
+        m_pressedHere = hitButton(event->position().toPoint());
         grabMouse();
     }
     QPushButton::mousePressEvent(event);
