@@ -19,6 +19,9 @@ struct DialogControlTemplate {
     int width;
     int height;
     std::uint32_t style;
+    // What screen readers call the control when neither its caption nor a label
+    // before it names it; null otherwise.
+    const char* accessibleName = nullptr;
 };
 
 struct DialogTemplate {

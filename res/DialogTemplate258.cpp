@@ -44,7 +44,7 @@ constexpr std::array<DialogControlTemplate, 51> kControls258{{
     {1001, B, "Backspace", 92, 39, 41, 15, kButton},
     {1039, B, "CE", 137, 39, 41, 15, kButton},
     {1003, B, "C", 182, 39, 41, 15, kButton},
-    {1002, E, "", 5, 20, 218, 14, kResultEdit},
+    {1002, E, "", 5, 20, 218, 14, kResultEdit, "Result"},
     {1, B, "OK", 141, 194, 38, 11, kButton},
     {-1, S, "a1", 99, 138, 13, 10, kLabel},
     {1004, E, "", 119, 136, 43, 12, kEdit},

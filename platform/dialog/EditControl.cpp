@@ -1,0 +1,55 @@
+#include "EditControl.h"
+
+#include "Controls.h"
+#include "DialogStyles.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+Qt::Alignment AlignmentOf(DWORD style)
+{
+    if (style & ES_RIGHT)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    if (style & ES_CENTER)
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A key that would put one or more characters other than digits into the text.
+bool TypesNonDigit(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event.text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
+    for (const QChar character : text) {
+        if (character < u'0' || character > u'9')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+EditControl::EditControl(QWidget* parent, DWORD style) : QLineEdit(parent), m_digitsOnly((style & ES_NUMBER) != 0)
+{
+    setAlignment(AlignmentOf(style));
+    setFrame((style & WS_BORDER) != 0);
+}
+
+void EditControl::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    SendNotification(*this, EN_SETFOCUS);
+}
+
+void EditControl::keyPressEvent(QKeyEvent* event)
+{
+    if (m_digitsOnly && TypesNonDigit(*event)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# End-to-end test of the real program on a virtual X server without a window manager,
+# driven only from outside: xdotool moves the pointer, clicks and types; values are
+# read back through the clipboard (select all, copy, xclip).
+# Usage: run-e2e.sh RARUVID SCREENSHOT_PNG
+# Exits 77 (skipped) only when the program has not been built.
+set -euo pipefail
+
+program=$1
+screenshot=$2
+[ -x "$program" ] || { echo "skipped: $program is not built"; exit 77; }
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# The server picks a free display itself, so parallel test runs do not collide.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+xdotool mousemove 0 0
+
+"$program" >"$work/raruvid.log" 2>&1 &
+app_pid=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Raruvid Udodidevud$' | head -n 1) ||
+    { echo "FAIL: no calculator window"; cat "$work/raruvid.log"; exit 1; }
+
+# Dialog units to pixels: 6 per 4 horizontally, 13 per 8 vertically, halves rounded up.
+px_x() { echo $((($1 * 6 + 2) / 4)); }
+px_y() { echo $((($1 * 13 + 4) / 8)); }
+
+# Clicks the middle of a control given by its template rectangle (dialog units).
+click_control() {
+    local x y
+    x=$(($(px_x "$1") + $(px_x "$3") / 2))
+    y=$(($(px_y "$2") + $(px_y "$4") / 2))
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+    sleep 0.1
+}
+
+key_1() { click_control 92 93 27 15; }
+key_2() { click_control 118 93 27 15; }
+key_plus() { click_control 170 111 27 15; }
+key_equals() { click_control 196 111 27 15; }
+key_cal() { click_control 35 194 38 11; }
+result_field() { click_control 5 20 218 14; }
+express_field() { click_control 38 156 185 14; }
+
+# The result field's text, copied to the clipboard from inside the program.
+read_result() {
+    result_field
+    xdotool key ctrl+a ctrl+c
+    sleep 0.1
+    timeout 5 xclip -o -selection clipboard 2>/dev/null || true
+}
+
+expect_result() {
+    local expected=$1 what=$2 shown=
+    for _ in $(seq 20); do
+        shown=$(read_result)
+        [ "$shown" = "$expected" ] && { echo "ok: $what shows $expected"; return; }
+        sleep 0.2
+    done
+    fail "$what shows '$shown', expected '$expected'"
+}
+
+geometry() {
+    xdotool getwindowgeometry "$window" | awk '/Position/ { split($2, p, ","); print p[1], p[2] } /Geometry/ { print $2 }' | tr '\n' ' '
+}
+
+sleep 0.5
+read -r left top size <<<"$(geometry)"
+[ "$size" = "344x345" ] && echo "ok: window is 344x345" || fail "window is $size, expected 344x345"
+if [ $((left - 340)) -ge -1 ] && [ $((left - 340)) -le 1 ] && [ $((top - 211)) -ge -1 ] && [ $((top - 211)) -le 1 ]; then
+    echo "ok: window centred at $left,$top"
+else
+    fail "window at $left,$top, expected centred near 340,211"
+fi
+import -window "$window" "png:$screenshot" && echo "ok: screenshot in $screenshot" || fail "no screenshot"
+
+key_1
+key_plus
+key_2
+key_equals
+expect_result 3 '"1" "+" "2" "="'
+
+key_cal
+expect_result 0.678560500673256 "Cal with the initial fields"
+
+express_field
+xdotool key ctrl+a
+xdotool type --delay 20 'a1^2+a2 MOD 7'
+key_cal
+expect_result 903 "Cal of a1^2+a2 MOD 7"
+
+# Screen coordinates: the window moves under the pointer during the drag.
+read -r left top _ <<<"$(geometry)"
+xdotool mousemove $((left + 100)) $((top + 10)) mousedown 1
+for step in 1 2 3 4 5; do
+    xdotool mousemove $((left + 100 + step * 10)) $((top + 10 + step * 8))
+    sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.2
+read -r moved_left moved_top _ <<<"$(geometry)"
+if [ "$moved_left" -eq $((left + 50)) ] && [ "$moved_top" -eq $((top + 40)) ]; then
+    echo "ok: caption drag moved the window by 50,40"
+else
+    fail "caption drag moved the window from $left,$top to $moved_left,$moved_top, expected $((left + 50)),$((top + 40))"
+fi
+
+xdotool mousemove --window "$window" 171 44 key Escape
+for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+    fail "Escape did not end the program"
+else
+    wait "$app_pid" || true
+    app_pid=
+    echo "ok: Escape ended the program"
+fi
+
+exit $((failures > 0))
