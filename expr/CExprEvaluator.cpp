@@ -4,18 +4,84 @@
 #include "ExprRules.h"
 
 #include <cassert>
-#include <optional>
 #include <span>
 #include <utility>
 
 CExprEvaluator::CExprEvaluator(CString expression)
     : m_strExpr(std::move(expression))
 {
+    // The Cal command binds two variables.
+    m_varList.reserve(2);
 }
 
 void CExprEvaluator::BindVariable(double value, CString name)
 {
     m_varList.push_back(ExprVariable{value, std::move(name)});
+}
+
+// Performs the action of the top state for the lookahead; false once parsing is
+// over. Reductions come first: they are most of the actions.
+inline bool CExprEvaluator::Step()
+{
+    const ExprAction action = kExprActions[m_stack[m_nTop].state][m_nToken];
+    if (action.kind == ExprActionKind::Reduce) {
+        Reduce(action.argument);
+        return true;
+    }
+    if (action.kind == ExprActionKind::Shift) {
+        Shift(action.argument);
+        return m_nError == 0;
+    }
+    if (action.kind == ExprActionKind::Error)
+        m_nError = action.argument;
+    else if (action.kind == ExprActionKind::StopOnBang)
+        m_bMathError = true;
+    return false;
+}
+
+inline void CExprEvaluator::Push(const ExprEntry& entry)
+{
+    // Nesting deeper than the stack holds fails the text instead of growing it.
+    if (m_nTop + 1 == kStackSize) {
+        m_nError = 1;
+        return;
+    }
+    m_stack[++m_nTop] = entry;
+}
+
+inline std::span<const ExprEntry> CExprEvaluator::Pop(int count)
+{
+    assert(count > 0 && count <= m_nTop && "a reduction never pops the start entry");
+    m_nTop -= count;
+    return std::span<const ExprEntry>(m_stack).subspan(static_cast<std::size_t>(m_nTop + 1),
+                                                        static_cast<std::size_t>(count));
+}
+
+// The entry is pushed from its fields, not copied from m_cur whole: m_cur was
+// just written piecemeal, and reading it back in one wide load would stall.
+inline void CExprEvaluator::Shift(int state)
+{
+    m_cur.state = static_cast<std::uint16_t>(state);
+    Push(ExprEntry{m_cur.state, m_cur.value, m_cur.name});
+    m_nToken = ScanToken();
+}
+
+inline void CExprEvaluator::Reduce(int rule)
+{
+    const std::span<const ExprEntry> popped = Pop(kExprProductions[rule].length);
+    // Most reductions turn one symbol into another and keep its value.
+    double value = popped[0].value;
+    if (popped.size() > 1 && !RuleValue(rule, popped, value))
+        m_bMathError = true;
+    m_cur.value = value;
+    m_cur.state = static_cast<std::uint16_t>(GotoState(rule));
+    Push(ExprEntry{m_cur.state, m_cur.value, m_cur.name});
+}
+
+inline int CExprEvaluator::GotoState(int rule) const
+{
+    const auto symbol = static_cast<int>(kExprProductions[rule].left);
+    return kExprGotos[symbol][m_stack[m_nTop].state];
 }
 
 void CExprEvaluator::Evaluate()
@@ -34,70 +100,4 @@ void CExprEvaluator::Evaluate()
     // A mathematical failure does not stop parsing, but it fails the whole text.
     m_bFailed = m_nError != 0 || m_bMathError;
     m_dAnswer = m_bFailed ? 0.0 : m_stack[m_nTop].value;
-}
-
-// Performs the action of the top state for the lookahead; false once parsing is over.
-bool CExprEvaluator::Step()
-{
-    const ExprAction action = kExprActions[m_stack[m_nTop].state][m_nToken];
-    switch (action.kind) {
-    case ExprActionKind::Shift:
-        Shift(action.argument);
-        break;
-    case ExprActionKind::Reduce:
-        Reduce(action.argument);
-        break;
-    case ExprActionKind::Error:
-        m_nError = action.argument;
-        break;
-    case ExprActionKind::Accept:
-        return false;
-    case ExprActionKind::StopOnBang:
-        m_bMathError = true;
-        return false;
-    }
-    return m_nError == 0;
-}
-
-void CExprEvaluator::Push(const ExprEntry& entry)
-{
-    // Nesting deeper than the stack holds fails the text instead of growing it.
-    if (m_nTop + 1 == kStackSize) {
-        m_nError = 1;
-        return;
-    }
-    m_stack[++m_nTop] = entry;
-}
-
-void CExprEvaluator::Pop(ExprEntry& entry)
-{
-    assert(m_nTop > 0 && "a reduction never pops the start entry");
-    entry = m_stack[m_nTop--];
-}
-
-void CExprEvaluator::Shift(int state)
-{
-    m_cur.state = static_cast<std::uint16_t>(state);
-    Push(m_cur);
-    m_nToken = ScanToken();
-}
-
-void CExprEvaluator::Reduce(int rule)
-{
-    std::array<ExprEntry, 4> popped;
-    const int length = kExprProductions[rule].length;
-    for (int i = 0; i < length; ++i)
-        Pop(popped[i]);
-    if (const std::optional<double> value = RuleValue(rule, std::span(popped).first(length)))
-        m_cur.value = *value;
-    else
-        m_bMathError = true;
-    m_cur.state = static_cast<std::uint16_t>(GotoState(rule));
-    Push(m_cur);
-}
-
-int CExprEvaluator::GotoState(int rule) const
-{
-    const auto symbol = static_cast<int>(kExprProductions[rule].left);
-    return kExprGotos[symbol][m_stack[m_nTop].state];
 }

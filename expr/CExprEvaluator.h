@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -40,14 +41,17 @@ private:
     ExprToken ScanToken();
     ExprToken ScanNumber();
     ExprToken ScanName();
-    bool MatchKeyword(std::u16string_view keyword);
-    bool ScanVariable();
+    // `name` is the whole name at the scan position.
+    bool MatchKeyword(std::u16string_view name, std::u16string_view keyword);
+    bool ScanVariable(std::u16string_view name);
     bool LookupVariable(std::u16string_view name, double& value) const;
     std::size_t NameEnd(std::size_t position) const;
 
     bool Step();
     void Push(const ExprEntry& entry);
-    void Pop(ExprEntry& entry);
+    // Removes the top `count` entries and gives them, deepest first; they stay
+    // readable until the next Push.
+    std::span<const ExprEntry> Pop(int count);
     void Shift(int state);
     void Reduce(int rule);
     int GotoState(int rule) const;

@@ -112,33 +112,30 @@ ExprToken CExprEvaluator::ScanNumber()
 // Keywords come before variables, so no variable can be named like a function or MOD.
 ExprToken CExprEvaluator::ScanName()
 {
-    for (const ExprFunction& function : ExprFunctions()) {
-        if (MatchKeyword(function.name))
+    const std::u16string_view name = m_strExpr.View().substr(m_nPos, NameEnd(m_nPos) - m_nPos);
+    for (const std::u16string_view function : kExprFunctionNames) {
+        if (MatchKeyword(name, function))
             return TOKEN_FUNCTION;
     }
-    if (MatchKeyword(kModKeyword))
+    if (MatchKeyword(name, kModKeyword))
         return TOKEN_MOD;
-    return ScanVariable() ? TOKEN_NUMBER : TOKEN_UNKNOWN;
+    return ScanVariable(name) ? TOKEN_NUMBER : TOKEN_UNKNOWN;
 }
 
-// The whole name at the position must equal the keyword: SQR does not match
-// SQRT, and 5MOD3 holds the name MOD3.
-bool CExprEvaluator::MatchKeyword(std::u16string_view keyword)
+// The whole name must equal the keyword: SQR does not match SQRT, and 5MOD3
+// holds the name MOD3.
+bool CExprEvaluator::MatchKeyword(std::u16string_view name, std::u16string_view keyword)
 {
-    const std::u16string_view text = m_strExpr.View();
-    const std::size_t end = m_nPos + keyword.size();
-    if (text.substr(m_nPos, keyword.size()) != keyword || (end < text.size() && IsNameCharacter(text[end])))
+    if (name != keyword)
         return false;
     m_cur.name = keyword;
     m_nPos += keyword.size();
     return true;
 }
 
-bool CExprEvaluator::ScanVariable()
+bool CExprEvaluator::ScanVariable(std::u16string_view name)
 {
-    const std::size_t end = NameEnd(m_nPos);
-    const std::u16string_view name = m_strExpr.View().substr(m_nPos, end - m_nPos);
-    m_nPos = end;
+    m_nPos += name.size();
     double value = 0.0;
     if (!LookupVariable(name, value))
         return false;

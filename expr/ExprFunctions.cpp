@@ -1,10 +1,16 @@
 #include "ExprFunctions.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
 namespace {
+
+struct ExprFunction {
+    std::u16string_view name;
+    // A condition for going on; a NaN argument fails every guard there is.
+    bool (*guard)(double x);
+    double (*value)(double x);
+};
 
 bool NoGuard(double)
 {
@@ -64,20 +70,30 @@ constexpr std::array<ExprFunction, 13> kFunctions = {{
     {u"SGN", NoGuard, [](double x) { return x > 0.0 ? 1.0 : 0.0; }},
 }};
 
+constexpr bool InScannerOrder()
+{
+    for (std::size_t i = 0; i < kFunctions.size(); ++i) {
+        if (kFunctions[i].name != kExprFunctionNames[i])
+            return false;
+    }
+    return true;
+}
+static_assert(InScannerOrder());
+
 } // namespace
 
-std::span<const ExprFunction> ExprFunctions()
-{
-    return kFunctions;
-}
-
-std::optional<double> ApplyFunction(std::u16string_view name, double x)
+bool ApplyFunction(std::u16string_view name, double x, double& value)
 {
     for (const ExprFunction& function : kFunctions) {
-        if (function.name == name)
-            return function.guard(x) ? std::optional<double>(function.value(x)) : std::nullopt;
+        if (function.name == name) {
+            if (!function.guard(x))
+                return false;
+            value = function.value(x);
+            return true;
+        }
     }
-    return x;
+    value = x;
+    return true;
 }
 
 std::optional<std::int32_t> RoundToInt(double x)

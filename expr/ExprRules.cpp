@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -13,67 +14,74 @@ bool NearZeroDivisor(double right)
     return std::fabs(right) < 1e-6;
 }
 
-std::optional<double> Quotient(double left, double right)
+bool Quotient(double left, double right, double& value)
 {
     if (NearZeroDivisor(right))
-        return std::nullopt;
-    return left / right;
+        return false;
+    value = left / right;
+    return true;
 }
 
 // Always e^(right * ln left), whole exponents included: a negative or zero
 // base fails, and so does an exponent product too large for any double.
-std::optional<double> Power(double left, double right)
+bool Power(double left, double right, double& value)
 {
     if (left < 0.0)
-        return std::nullopt;
+        return false;
     const double exponent = right * std::log(left);
     if (!(-11356.0 <= exponent && exponent <= 11356.0))
-        return std::nullopt;
-    return std::exp(exponent);
+        return false;
+    value = std::exp(exponent);
+    return true;
 }
 
 // The remainder of the 32-bit division of the rounded operands; it takes the
 // sign of the left one (-5 MOD 3 is -2).
-std::optional<double> Remainder(double left, double right)
+bool Remainder(double left, double right, double& value)
 {
     if (NearZeroDivisor(right))
-        return std::nullopt;
+        return false;
     const std::optional<std::int32_t> dividend = RoundToInt(left);
     const std::optional<std::int32_t> divisor = RoundToInt(right);
     // 5 MOD 0.3 rounds its divisor to 0.
     if (!dividend || !divisor || *divisor == 0)
-        return std::nullopt;
+        return false;
     // The quotient of the smallest 32-bit number by -1 does not fit; the remainder is 0.
-    if (*divisor == -1)
-        return 0.0;
-    return static_cast<double>(*dividend % *divisor);
+    value = *divisor == -1 ? 0.0 : static_cast<double>(*dividend % *divisor);
+    return true;
 }
 
 } // namespace
 
-std::optional<double> RuleValue(int rule, std::span<const ExprEntry> popped)
+bool RuleValue(int rule, std::span<const ExprEntry> popped, double& value)
 {
-    // For the two-operand rules popped[0] is the right operand and popped[2] the left.
+    // For the two-operand rules popped[0] is the left operand and popped[2] the right.
     switch (rule) {
     case 1: // Expr = Expr "+" Term
-        return popped[2].value + popped[0].value;
+        value = popped[0].value + popped[2].value;
+        return true;
     case 2: // Expr = Expr "-" Term
-        return popped[2].value - popped[0].value;
+        value = popped[0].value - popped[2].value;
+        return true;
     case 4: // Term = Term "*" Factor
-        return popped[2].value * popped[0].value;
+        value = popped[0].value * popped[2].value;
+        return true;
     case 5: // Term = Term "/" Factor
-        return Quotient(popped[2].value, popped[0].value);
+        return Quotient(popped[0].value, popped[2].value, value);
     case 7: // Factor = Signed "^" Factor
-        return Power(popped[2].value, popped[0].value);
+        return Power(popped[0].value, popped[2].value, value);
     case 100: // Factor = Factor "MOD" Factor
-        return Remainder(popped[2].value, popped[0].value);
+        return Remainder(popped[0].value, popped[2].value, value);
     case 9: // Signed = "-" Atom
-        return -popped[0].value;
+        value = -popped[1].value;
+        return true;
     case 14: // Primary = "(" Expr ")"
-        return popped[1].value;
+        value = popped[1].value;
+        return true;
     case 16: // Primary = function "(" Expr ")"
-        return ApplyFunction(popped[3].name, popped[1].value);
+        return ApplyFunction(popped[0].name, popped[2].value, value);
     default: // 3, 6, 8, 10, 12, 15: one symbol becomes another, its value unchanged
-        return popped[0].value;
+        value = popped[0].value;
+        return true;
     }
 }
