@@ -2,9 +2,6 @@
 
 #include "CalcDlg.h"
 
-// The one application object, constructed before the program's entry code runs.
-CCalcApp theApp;
-
 CCalcApp::CCalcApp() = default;
 
 CCalcApp::~CCalcApp() = default;
