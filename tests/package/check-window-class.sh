@@ -9,9 +9,11 @@ entry=$2
 
 work=$(mktemp -d)
 pids=()
+# The program goes before its X server, so it does not report a broken connection.
 cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
     done
     rm -rf "$work"
 }
