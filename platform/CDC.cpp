@@ -248,11 +248,12 @@ COLORREF CDC::SetTextColor(COLORREF crColor)
     return previous;
 }
 
-const QFont& CDC::CurrentFont() const
+QFont CDC::CurrentFont() const
 {
-    static const QFont applicationFont;
+    // A memory context starts without a font of its own: it draws in the
+    // application's.
     const QFont* font = m_settings.font->Font();
-    return font != nullptr ? *font : applicationFont;
+    return font != nullptr ? *font : QFont();
 }
 
 int CDC::DrawText(const CString& str, CRect* lpRect, UINT nFormat)
@@ -279,7 +280,7 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
     QPainter* target = Target();
     if (target == nullptr)
         return FALSE;
-    const QFont& font = CurrentFont();
+    const QFont font = CurrentFont();
     const QFontMetrics metrics(font);
     const QString text = ToQString(str);
     target->save();

@@ -97,7 +97,7 @@ private:
     QPainter* Target();
     const QImage* SourceImage() const;
     void SelectBitmap(CBitmap* bitmap);
-    const QFont& CurrentFont() const;
+    QFont CurrentFont() const;
 
     Kind m_kind = Kind::None;
     QPainter* m_painter = nullptr;
