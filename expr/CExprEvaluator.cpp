@@ -62,20 +62,27 @@ inline std::span<const ExprEntry> CExprEvaluator::Pop(int count)
 inline void CExprEvaluator::Shift(int state)
 {
     m_cur.state = static_cast<std::uint16_t>(state);
-    Push(ExprEntry{m_cur.state, m_cur.value, m_cur.name});
+    Push(ExprEntry{m_cur.state, m_cur.keyword, m_cur.value});
     m_nToken = ScanToken();
 }
 
 inline void CExprEvaluator::Reduce(int rule)
 {
+    // Most reductions turn one symbol into another: popping the entry and
+    // pushing it back with its value comes down to a new state for the top,
+    // and the whole chain of them that follows is looked up at once.
+    if (kExprProductions[rule].length == 1) {
+        ExprEntry& top = m_stack[m_nTop];
+        top.state = static_cast<std::uint16_t>(SettleRenamings(m_stack[m_nTop - 1].state, top.state, m_nToken));
+        return;
+    }
     const std::span<const ExprEntry> popped = Pop(kExprProductions[rule].length);
-    // Most reductions turn one symbol into another and keep its value.
     double value = popped[0].value;
-    if (popped.size() > 1 && !RuleValue(rule, popped, value))
+    if (!RuleValue(rule, popped, value))
         m_bMathError = true;
     m_cur.value = value;
     m_cur.state = static_cast<std::uint16_t>(GotoState(rule));
-    Push(ExprEntry{m_cur.state, m_cur.value, m_cur.name});
+    Push(ExprEntry{m_cur.state, m_cur.keyword, m_cur.value});
 }
 
 inline int CExprEvaluator::GotoState(int rule) const

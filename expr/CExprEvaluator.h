@@ -41,8 +41,8 @@ private:
     ExprToken ScanToken();
     ExprToken ScanNumber();
     ExprToken ScanName();
-    // `name` is the whole name at the scan position.
-    bool MatchKeyword(std::u16string_view name, std::u16string_view keyword);
+    // `name` is the whole name at the scan position; `keyword` indexes kExprKeywords.
+    bool MatchKeyword(std::u16string_view name, int keyword);
     bool ScanVariable(std::u16string_view name);
     bool LookupVariable(std::u16string_view name, double& value) const;
     std::size_t NameEnd(std::size_t position) const;
@@ -57,9 +57,10 @@ private:
     int GotoState(int rule) const;
 
     CString m_strExpr; // upper-cased in place by Evaluate: letters have no case in the language
-    ExprEntry m_cur;   // the scanned value or name, then each reduction's result
+    ExprEntry m_cur{}; // the scanned value or keyword, then each reduction's result
     bool m_bMathError = false;
-    std::array<ExprEntry, kStackSize> m_stack;
+    std::array<ExprEntry, kStackSize> m_stack; // slots above m_nTop are unset
+
     int m_nTop = -1;
     ExprToken m_nToken = TOKEN_END;
     std::vector<ExprVariable> m_varList; // in the order of binding

@@ -1,14 +1,13 @@
 // The scanner half of CExprEvaluator: cuts the upper-cased text into tokens.
 #include "CExprEvaluator.h"
 
-#include "ExprFunctions.h"
+#include "ExprKeywords.h"
 #include "StringToDouble.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr std::u16string_view kModKeyword = u"MOD";
 // A number's exponent takes at most this many digits; a further digit starts the next token.
 constexpr std::size_t kExponentDigits = 4;
 
@@ -113,23 +112,24 @@ ExprToken CExprEvaluator::ScanNumber()
 ExprToken CExprEvaluator::ScanName()
 {
     const std::u16string_view name = m_strExpr.View().substr(m_nPos, NameEnd(m_nPos) - m_nPos);
-    for (const std::u16string_view function : kExprFunctionNames) {
-        if (MatchKeyword(name, function))
-            return TOKEN_FUNCTION;
+    // Only keywords with the name's initial can match; they are tried in table order.
+    for (std::uint16_t candidates = KeywordsStartingWith(name.front()); candidates != 0;
+         candidates &= candidates - 1) {
+        const int keyword = FirstKeyword(candidates);
+        if (MatchKeyword(name, keyword))
+            return keyword == kExprModKeyword ? TOKEN_MOD : TOKEN_FUNCTION;
     }
-    if (MatchKeyword(name, kModKeyword))
-        return TOKEN_MOD;
     return ScanVariable(name) ? TOKEN_NUMBER : TOKEN_UNKNOWN;
 }
 
 // The whole name must equal the keyword: SQR does not match SQRT, and 5MOD3
 // holds the name MOD3.
-bool CExprEvaluator::MatchKeyword(std::u16string_view name, std::u16string_view keyword)
+bool CExprEvaluator::MatchKeyword(std::u16string_view name, int keyword)
 {
-    if (name != keyword)
+    if (name != kExprKeywords[keyword])
         return false;
-    m_cur.name = keyword;
-    m_nPos += keyword.size();
+    m_cur.keyword = static_cast<std::int16_t>(keyword);
+    m_nPos += name.size();
     return true;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 // One entry of the parse stack: the state the parser was in after it, and the
-// value of the grammar symbol it stands for.
+// value of the grammar symbol it stands for. Trivial on purpose: the stack's
+// slots are left unset until a push writes them, so constructing an evaluator
+// costs nothing per slot.
 struct ExprEntry {
-    std::uint16_t state = 0;
+    std::uint16_t state;
+    // For a function-name entry, which function: its index in kExprKeywords.
+    // It stands for the upper-case name, and copying it never allocates.
+    std::int16_t keyword;
     // Meaningless for operator and parenthesis entries.
-    double value = 0.0;
-    // For a function-name entry, the upper-case name. It views the function
-    // table's own text, so copying an entry never allocates.
-    std::u16string_view name;
+    double value;
 };

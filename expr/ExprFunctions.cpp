@@ -1,5 +1,8 @@
 #include "ExprFunctions.h"
 
+#include "ExprKeywords.h"
+
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -53,7 +56,7 @@ bool NearZero(double x)
     return -0.001 < x && x < 0.001;
 }
 
-// SQR is the square root: the guard differs from SQRT's and a negative argument gives NaN.
+// In keyword order. SQR is the square root: the guard differs from SQRT's and a negative argument gives NaN.
 constexpr std::array<ExprFunction, 13> kFunctions = {{
     {u"ABS", NoGuard, [](double x) { return std::fabs(x); }},
     {u"ATAN", NoGuard, [](double x) { return std::atan(x); }},
@@ -70,29 +73,28 @@ constexpr std::array<ExprFunction, 13> kFunctions = {{
     {u"SGN", NoGuard, [](double x) { return x > 0.0 ? 1.0 : 0.0; }},
 }};
 
-constexpr bool InScannerOrder()
+constexpr bool InKeywordOrder()
 {
     for (std::size_t i = 0; i < kFunctions.size(); ++i) {
-        if (kFunctions[i].name != kExprFunctionNames[i])
+        if (kFunctions[i].name != kExprKeywords[i])
             return false;
     }
-    return true;
+    return kFunctions.size() == kExprFunctionCount;
 }
-static_assert(InScannerOrder());
+static_assert(InKeywordOrder());
 
 } // namespace
 
-bool ApplyFunction(std::u16string_view name, double x, double& value)
+bool ApplyFunction(int function, double x, double& value)
 {
-    for (const ExprFunction& function : kFunctions) {
-        if (function.name == name) {
-            if (!function.guard(x))
-                return false;
-            value = function.value(x);
-            return true;
-        }
+    if (function < 0 || function >= kExprFunctionCount) {
+        value = x;
+        return true;
     }
-    value = x;
+    const ExprFunction& row = kFunctions[static_cast<std::size_t>(function)];
+    if (!row.guard(x))
+        return false;
+    value = row.value(x);
     return true;
 }
 

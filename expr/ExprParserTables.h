@@ -231,3 +231,73 @@ constexpr bool TablesAreClosed()
 static_assert(TablesAreClosed());
 
 } // namespace expr_tables
+
+// A reduction by a rule of one symbol (3, 6, 8, 10, 12, 15) pops one entry and
+// pushes one with the same value: it only renames the top entry's state, and
+// the entry below stays. A chain of them ("1" becomes Primary, Atom, Signed,
+// Factor, Term and Expr) is therefore settled by one look-up, derived here
+// from the tables above: the state the top entry ends in, from the state
+// below it, the state it starts in and the lookahead.
+namespace expr_tables {
+
+constexpr bool IsRenaming(const ExprAction& action)
+{
+    return action.kind == ExprActionKind::Reduce && kExprProductions[action.argument].length == 1;
+}
+
+// The states that rename for some lookahead, numbered from 0.
+constexpr std::array<std::int8_t, kExprStateCount> BuildRenamingIndex()
+{
+    std::array<std::int8_t, kExprStateCount> index{};
+    std::int8_t next = 0;
+    for (int state = 0; state < kExprStateCount; ++state) {
+        index[state] = -1;
+        for (const ExprAction& action : kExprActions[state]) {
+            if (IsRenaming(action)) {
+                index[state] = next++;
+                break;
+            }
+        }
+    }
+    return index;
+}
+
+inline constexpr std::array<std::int8_t, kExprStateCount> kRenamingIndex = BuildRenamingIndex();
+inline constexpr int kRenamingStateCount = 6;
+
+constexpr std::uint8_t FollowRenamings(int below, int state, int token)
+{
+    while (IsRenaming(kExprActions[state][token])) {
+        const ExprProduction production = kExprProductions[kExprActions[state][token].argument];
+        state = kExprGotos[static_cast<int>(production.left)][below];
+    }
+    return static_cast<std::uint8_t>(state);
+}
+
+using ExprRenamingTable =
+    std::array<std::array<std::array<std::uint8_t, kExprTokenCount>, kRenamingStateCount>, kExprStateCount>;
+
+constexpr ExprRenamingTable BuildRenamingTable()
+{
+    ExprRenamingTable table{};
+    for (int below = 0; below < kExprStateCount; ++below) {
+        for (int state = 0; state < kExprStateCount; ++state) {
+            if (kRenamingIndex[state] < 0)
+                continue;
+            for (int token = 0; token < kExprTokenCount; ++token)
+                table[below][kRenamingIndex[state]][token] = FollowRenamings(below, state, token);
+        }
+    }
+    return table;
+}
+
+inline constexpr ExprRenamingTable kRenamingEnds = BuildRenamingTable();
+
+} // namespace expr_tables
+
+// The state a renaming chain from `state` ends in, above `below`, for the lookahead.
+constexpr int SettleRenamings(int below, int state, int token)
+{
+    return expr_tables::kRenamingEnds[below][expr_tables::kRenamingIndex[state]][token];
+}
+

@@ -79,7 +79,7 @@ bool RuleValue(int rule, std::span<const ExprEntry> popped, double& value)
         value = popped[1].value;
         return true;
     case 16: // Primary = function "(" Expr ")"
-        return ApplyFunction(popped[0].name, popped[2].value, value);
+        return ApplyFunction(popped[0].keyword, popped[2].value, value);
     default: // 3, 6, 8, 10, 12, 15: one symbol becomes another, its value unchanged
         value = popped[0].value;
         return true;
