@@ -19,6 +19,9 @@ void CExprEvaluator::BindVariable(double value, CString name)
     m_varList.push_back(ExprVariable{value, std::move(name)});
 }
 
+// The parser's steps are defined inline ahead of Evaluate, so that its loop
+// compiles as one piece.
+
 // Performs the action of the top state for the lookahead; false once parsing is
 // over. Reductions come first: they are most of the actions.
 inline bool CExprEvaluator::Step()
@@ -58,7 +61,7 @@ inline std::span<const ExprEntry> CExprEvaluator::Pop(int count)
 }
 
 // The entry is pushed from its fields, not copied from m_cur whole: m_cur was
-// just written piecemeal, and reading it back in one wide load would stall.
+// just written piecemeal, and one wide load of it would wait for those writes.
 inline void CExprEvaluator::Shift(int state)
 {
     m_cur.state = static_cast<std::uint16_t>(state);

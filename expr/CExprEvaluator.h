@@ -60,7 +60,6 @@ private:
     ExprEntry m_cur{}; // the scanned value or keyword, then each reduction's result
     bool m_bMathError = false;
     std::array<ExprEntry, kStackSize> m_stack; // slots above m_nTop are unset
-
     int m_nTop = -1;
     ExprToken m_nToken = TOKEN_END;
     std::vector<ExprVariable> m_varList; // in the order of binding

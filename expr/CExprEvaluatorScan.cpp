@@ -76,7 +76,8 @@ ExprToken CExprEvaluator::ScanToken()
 }
 
 // Digits with at most one point ("1.2.3" is 1.2 followed by .3), then an optional
-// exponent: "E", a sign, and up to four digits. "2E" and "2E+" read as 2.
+// exponent: "E", a sign, and up to four digits. "2E" and "2E+" read as 2, and
+// .5 reads as 0.5 wherever it stands.
 ExprToken CExprEvaluator::ScanNumber()
 {
     const std::u16string_view text = m_strExpr.View();

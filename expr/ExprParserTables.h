@@ -263,7 +263,16 @@ constexpr std::array<std::int8_t, kExprStateCount> BuildRenamingIndex()
 }
 
 inline constexpr std::array<std::int8_t, kExprStateCount> kRenamingIndex = BuildRenamingIndex();
-inline constexpr int kRenamingStateCount = 6;
+
+constexpr int CountRenamingStates()
+{
+    int count = 0;
+    for (const std::int8_t index : kRenamingIndex)
+        count += index >= 0 ? 1 : 0;
+    return count;
+}
+
+inline constexpr int kRenamingStateCount = CountRenamingStates();
 
 constexpr std::uint8_t FollowRenamings(int below, int state, int token)
 {
