@@ -8,6 +8,8 @@
 int RunApplication(int argc, char** argv)
 {
     QApplication toolkit(argc, argv);
+    // Lets the compositor match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.raruvid.Raruvid"));
     CWinApp* application = AfxGetApp();
     if (application == nullptr)
         return 1;

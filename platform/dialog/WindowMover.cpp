@@ -18,6 +18,9 @@ void WindowMover::Begin(QPoint pressPoint)
     QWindow* handle = m_window->windowHandle();
     if (handle != nullptr && handle->startSystemMove())
         return;
+    // A Wayland client cannot place its own window: only the compositor's move can.
+    if (QGuiApplication::platformName().startsWith(u"wayland"))
+        return;
     m_moving = true;
     m_pointerStart = m_window->mapToGlobal(pressPoint);
     m_windowStart = m_window->pos();
