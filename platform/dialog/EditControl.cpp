@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "DialogStyles.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -42,7 +43,11 @@ EditControl::EditControl(QWidget* parent, DWORD style) : QLineEdit(parent), m_di
 void EditControl::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    SendNotification(*this, EN_SETFOCUS);
+    // Coming back to the window or closing the field's context menu returns
+    // the focus the field had: the user has not entered it, and the handler
+    // must not rewrite what was typed there (a pasted formula, say).
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        SendNotification(*this, EN_SETFOCUS);
 }
 
 void EditControl::keyPressEvent(QKeyEvent* event)

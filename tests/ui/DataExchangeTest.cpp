@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 
 #include <cmath>
 #include <limits>
@@ -179,6 +180,22 @@ TEST_F(CalcDialogTest, EnteringTheFormulaLineSwitchesToRadianAndRewritesTheField
     PressKey(Qt::Key_Tab);
     EXPECT_EQ(FocusId(), IDC_EXPRESS);
     EXPECT_EQ(m_dialog.m_nAngleMode, 1);
+}
+
+// Switching to another window and back is not entering the field again: a
+// formula typed there stays.
+TEST_F(CalcDialogTest, ComingBackToTheWindowKeepsTheTypedFormula)
+{
+    Click(IDC_EXPRESS);
+    auto& express = *qobject_cast<QLineEdit*>(&Control(IDC_EXPRESS));
+    express.selectAll();
+    QTest::keyClicks(&express, "a1*a2");
+    QWidget other;
+    other.resize(50, 50);
+    ShowForInput(other);
+    ShowForInput(Window());
+    EXPECT_EQ(FocusId(), IDC_EXPRESS);
+    EXPECT_EQ(Text(IDC_EXPRESS), "a1*a2");
 }
 
 TEST_F(CalcDialogTest, CheckBoxValuesOutsideZeroToTwoAreWrittenAsZero)
