@@ -113,6 +113,26 @@ xdotool type --delay 20 'a1^2+a2 MOD 7'
 key_cal
 expect_result 903 "Cal of a1^2+a2 MOD 7"
 
+# Cal with an empty result field: the message box is captioned with the
+# executable's name, and after it nothing typed is lost. "a1+1" is still the
+# formula when Cal runs again with a number in the result field.
+express_field
+xdotool key ctrl+a
+xdotool type --delay 20 'a1+1'
+result_field
+xdotool key ctrl+a BackSpace
+key_cal
+if box=$(timeout 5 xdotool search --sync --onlyvisible --name '^raruvid$' | head -n 1); then
+    echo "ok: message box captioned raruvid"
+    xdotool windowfocus --sync "$box" key Return
+    sleep 0.3
+else
+    fail "no message box captioned raruvid"
+fi
+xdotool mousemove --window "$window" 171 44 click 1 type 5
+key_cal
+expect_result 31 "Cal after the message, with the typed formula a1+1"
+
 # Screen coordinates: the window moves under the pointer during the drag.
 read -r left top _ <<<"$(geometry)"
 xdotool mousemove $((left + 100)) $((top + 10)) mousedown 1
