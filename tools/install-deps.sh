@@ -6,7 +6,7 @@ set -euo pipefail
 packages_for() {
     case "$1" in
         build)   echo cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core ;;
-        test)    echo clang libclang-rt-14-dev libgtest-dev libgmock-dev desktop-file-utils appstream dpkg-dev lintian python3 ;;
+        test)    echo clang libclang-rt-14-dev libgtest-dev libgmock-dev desktop-file-utils appstream dpkg-dev lintian python3 locales ;;
         e2e)     echo xvfb xdotool xclip x11-utils imagemagick ;;
         bench)   echo libbenchmark-dev libmuparser-dev xvfb x11-apps libxcb-damage0-dev ;;
         package) echo dpkg-dev ;;
