@@ -72,6 +72,9 @@ void CDialog::ReleaseWindow()
 {
     if (CWinApp* application = AfxGetApp(); application != nullptr && application->m_pMainWnd == this)
         application->m_pMainWnd = nullptr;
+    // A window destroyed while DoModal runs ends its loop too.
+    if (m_modalLoop != nullptr)
+        m_modalLoop->quit();
     m_manager.reset();
     m_mover.reset();
     UnsubclassWindow();
@@ -156,8 +159,8 @@ void CDialog::FocusFirstTabStop()
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // A control's notification during an exchange (the focus returning to a
-    // field after a message box) would start another exchange inside this one.
+    // A control's notification during an exchange (a failed field taking the
+    // focus sends EN_SETFOCUS) would start another exchange inside this one.
     if (message == WM_COMMAND && lParam != 0 && m_bExchanging)
         return 0;
     return CWnd::WindowProc(message, wParam, lParam);
