@@ -35,9 +35,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries (libc, libstdc++, Qt) come from dpkg-shlibdeps; these are loaded
-# at run time without being linked: the X11 platform plugin, and a font for the
-# window's text, since Qt ships none.
+# at run time without being linked: the X11 and Wayland platform plugins, and a
+# font for the window's text, since Qt ships none.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-dejavu-core")
 
 include(CPack)

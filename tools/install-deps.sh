@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-        build)   echo cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core ;;
+        build)   echo cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland fonts-dejavu-core ;;
         test)    echo clang libclang-rt-14-dev libgtest-dev libgmock-dev desktop-file-utils appstream dpkg-dev lintian python3 locales ;;
-        e2e)     echo xvfb xdotool xclip x11-utils imagemagick ;;
+        e2e)     echo xvfb xdotool xclip x11-utils imagemagick weston dbus at-spi2-core python3-pyatspi ;;
         bench)   echo libbenchmark-dev libmuparser-dev xvfb x11-apps libxcb-damage0-dev ;;
         package) echo dpkg-dev ;;
         *)       echo "install-deps: unknown group '$1'" >&2; exit 2 ;;
