@@ -140,7 +140,7 @@ int main(int argc, char** argv)
     const std::chrono::milliseconds settle(std::atoi(argv[1]));
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
-        std::fprintf(stderr, "first-paint: cannot open the display\n");
+        std::fprintf(stderr, "first-paint: cannot open the display (xcb error %d)\n", xcb_connection_has_error(connection));
         return 2;
     }
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_damage_id);

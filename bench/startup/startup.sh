@@ -30,12 +30,18 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(cat "$work/display")"
 
+# A run that fails (no window, a picture that never settles) is reported and
+# left out of the medians.
 measure() {
     local name=$1
     shift
-    "$tool" "$settle_ms" "$@" >>"$work/$name" 2>>"$work/$name.log"
+    if ! "$tool" "$settle_ms" "$@" >>"$work/$name" 2>>"$work/$name.log"; then
+        echo "startup: a run of $name failed:" >&2
+        tail -n 3 "$work/$name.log" >&2
+    fi
 }
 
+touch "$work/raruvid" "$work/xcalc"
 for _ in $(seq "$runs"); do
     measure raruvid "$raruvid"
     measure xcalc xcalc
