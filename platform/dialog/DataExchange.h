@@ -7,7 +7,9 @@ class CWnd;
 
 // The bindings of dialog data exchange. Each exchanges one member with one
 // control of pDX's dialog, in pDX's direction; all do nothing once pDX has
-// failed, and nothing for a control the dialog does not have.
+// failed, and nothing for a control the dialog does not have. A write
+// replaces a control's text only if the text differs, so a field that already
+// shows the value keeps its cursor and selection.
 
 // Binds the window object to the control the first time the exchange runs.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
@@ -20,9 +22,6 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // the focus with its text selected, and fails the exchange.
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-
-// A write replaces a control's text only if the text differs, so a field that
-// already shows the value keeps its cursor and selection.
 
 // The index of the checked radio button among the radio buttons from nIDC (the
 // first of its group) up to the next control that starts a group; -1 when none

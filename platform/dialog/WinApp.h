@@ -43,8 +43,8 @@ public:
     // The background and text colour of every dialog created from now on,
     // behind their static texts, radio buttons, check boxes and group boxes.
     void SetDialogBkColor(COLORREF clrCtlBk = RGB(192, 192, 192), COLORREF clrCtlText = RGB(0, 0, 0));
-    // The toolkit draws controls in three dimensions already; kept so that
-    // start-up code reads as it always has. Returns TRUE.
+    // The toolkit draws controls in three dimensions already: there is
+    // nothing to switch on. Returns TRUE.
     BOOL Enable3dControlsStatic();
 
     // The help command's default: there is no help content to show.
