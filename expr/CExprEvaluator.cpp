@@ -10,13 +10,11 @@
 CExprEvaluator::CExprEvaluator(CString expression)
     : m_strExpr(std::move(expression))
 {
-    // The Cal command binds two variables.
-    m_varList.reserve(2);
 }
 
 void CExprEvaluator::BindVariable(double value, CString name)
 {
-    m_varList.push_back(ExprVariable{value, std::move(name)});
+    m_varList.Append(value, std::move(name));
 }
 
 // The parser's steps are defined inline ahead of Evaluate, so that its loop
@@ -96,7 +94,6 @@ inline int CExprEvaluator::GotoState(int rule) const
 
 void CExprEvaluator::Evaluate()
 {
-    m_strExpr.MakeUpper();
     m_nPos = 0;
     m_nTop = -1;
     m_nError = 0;

@@ -2,14 +2,14 @@
 
 #include "CString.h"
 #include "ExprEntry.h"
+#include "ExprName.h"
 #include "ExprToken.h"
-#include "ExprVariable.h"
+#include "ExprVariableList.h"
 
 #include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
-#include <vector>
 
 // Evaluates one formula text to one double with a table-driven shift-reduce
 // parser that computes each rule's value as it reduces. It is made for one
@@ -42,10 +42,9 @@ private:
     ExprToken ScanNumber();
     ExprToken ScanName();
     // `name` is the whole name at the scan position; `keyword` indexes kExprKeywords.
-    bool MatchKeyword(std::u16string_view name, int keyword);
-    bool ScanVariable(std::u16string_view name);
-    bool LookupVariable(std::u16string_view name, double& value) const;
-    std::size_t NameEnd(std::size_t position) const;
+    bool MatchKeyword(const ExprName& name, int keyword);
+    bool ScanVariable(const ExprName& name);
+    bool LookupVariable(const ExprName& name, double& value) const;
 
     bool Step();
     void Push(const ExprEntry& entry);
@@ -56,12 +55,12 @@ private:
     void Reduce(int rule);
     int GotoState(int rule) const;
 
-    CString m_strExpr; // upper-cased in place by Evaluate: letters have no case in the language
+    CString m_strExpr; // as given: the scanner reads letters without regard to case
     ExprEntry m_cur{}; // the scanned value or keyword, then each reduction's result
     bool m_bMathError = false;
     std::array<ExprEntry, kStackSize> m_stack; // slots above m_nTop are unset
     int m_nTop = -1;
     ExprToken m_nToken = TOKEN_END;
-    std::vector<ExprVariable> m_varList; // in the order of binding
+    ExprVariableList m_varList;
     std::size_t m_nPos = 0;
 };

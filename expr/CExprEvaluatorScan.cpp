@@ -1,6 +1,8 @@
-// The scanner half of CExprEvaluator: cuts the upper-cased text into tokens.
+// The scanner half of CExprEvaluator: cuts the text into tokens, reading
+// letters without regard to case.
 #include "CExprEvaluator.h"
 
+#include "ExprCharacters.h"
 #include "ExprKeywords.h"
 #include "StringToDouble.h"
 
@@ -13,23 +15,9 @@ constexpr std::size_t kExponentDigits = 4;
 
 bool IsDigit(char16_t c)
 {
-    return c >= u'0' && c <= u'9';
+    return ClassifyCharacter(c).kind == ExprCharacterKind::Digit;
 }
 
-bool IsLetter(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-bool IsNameCharacter(char16_t c)
-{
-    return IsLetter(c) || IsDigit(c) || c == u'_';
-}
-
-char16_t ToUpper(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
 
 } // namespace
 
@@ -41,35 +29,16 @@ ExprToken CExprEvaluator::ScanToken()
         ++m_nPos;
     if (m_nPos == text.size())
         return TOKEN_END;
-    const char16_t c = text[m_nPos];
-    if (c == u'!')
-        return TOKEN_BANG;
-    if (IsDigit(c) || c == u'.')
-        return ScanNumber();
-    if (IsLetter(c))
+    const ExprCharacter c = ClassifyCharacter(text[m_nPos]);
+    switch (c.kind) {
+    case ExprCharacterKind::Token:
+        ++m_nPos;
+        return static_cast<ExprToken>(c.token);
+    case ExprCharacterKind::Letter:
         return ScanName();
-    switch (c) {
-    case u'+':
-        ++m_nPos;
-        return TOKEN_PLUS;
-    case u'-':
-        ++m_nPos;
-        return TOKEN_MINUS;
-    case u'*':
-        ++m_nPos;
-        return TOKEN_TIMES;
-    case u'/':
-        ++m_nPos;
-        return TOKEN_DIVIDE;
-    case u'^':
-        ++m_nPos;
-        return TOKEN_POWER;
-    case u'(':
-        ++m_nPos;
-        return TOKEN_LPAREN;
-    case u')':
-        ++m_nPos;
-        return TOKEN_RPAREN;
+    case ExprCharacterKind::Digit:
+    case ExprCharacterKind::Point:
+        return ScanNumber();
     default:
         return TOKEN_UNKNOWN;
     }
@@ -96,7 +65,7 @@ ExprToken CExprEvaluator::ScanNumber()
     // "." alone, as in "1+.", is no number.
     if (!hasDigit)
         return TOKEN_UNKNOWN;
-    if (end < text.size() && text[end] == u'E') {
+    if (end < text.size() && ToUpper(text[end]) == u'E') {
         ++end;
         if (end < text.size() && (text[end] == u'+' || text[end] == u'-'))
             ++end;
@@ -112,9 +81,18 @@ ExprToken CExprEvaluator::ScanNumber()
 // Keywords come before variables, so no variable can be named like a function or MOD.
 ExprToken CExprEvaluator::ScanName()
 {
-    const std::u16string_view name = m_strExpr.View().substr(m_nPos, NameEnd(m_nPos) - m_nPos);
+    const std::u16string_view text = m_strExpr.View();
+    std::size_t end = m_nPos;
+    std::uint64_t key = 0;
+    for (; end < text.size(); ++end) {
+        const char16_t c = NameCharacter(text[end]);
+        if (c == 0)
+            break;
+        key = AppendToNameKey(key, c);
+    }
+    const ExprName name{std::u16string_view(text.data() + m_nPos, end - m_nPos), key};
     // Only keywords with the name's initial can match; they are tried in table order.
-    for (std::uint16_t candidates = KeywordsStartingWith(name.front()); candidates != 0;
+    for (std::uint16_t candidates = KeywordsStartingWith(ToUpper(name.text.front())); candidates != 0;
          candidates &= candidates - 1) {
         const int keyword = FirstKeyword(candidates);
         if (MatchKeyword(name, keyword))
@@ -125,18 +103,18 @@ ExprToken CExprEvaluator::ScanName()
 
 // The whole name must equal the keyword: SQR does not match SQRT, and 5MOD3
 // holds the name MOD3.
-bool CExprEvaluator::MatchKeyword(std::u16string_view name, int keyword)
+bool CExprEvaluator::MatchKeyword(const ExprName& name, int keyword)
 {
-    if (name != kExprKeywords[keyword])
+    if (!IsKeyword(name, keyword))
         return false;
     m_cur.keyword = static_cast<std::int16_t>(keyword);
-    m_nPos += name.size();
+    m_nPos += name.text.size();
     return true;
 }
 
-bool CExprEvaluator::ScanVariable(std::u16string_view name)
+bool CExprEvaluator::ScanVariable(const ExprName& name)
 {
-    m_nPos += name.size();
+    m_nPos += name.text.size();
     double value = 0.0;
     if (!LookupVariable(name, value))
         return false;
@@ -144,30 +122,19 @@ bool CExprEvaluator::ScanVariable(std::u16string_view name)
     return true;
 }
 
-// `name` comes from the upper-cased text; bound names keep their case and are
+// Both the name in the text and the bound names keep their case; they are
 // compared upper-cased, in full.
-bool CExprEvaluator::LookupVariable(std::u16string_view name, double& value) const
+bool CExprEvaluator::LookupVariable(const ExprName& name, double& value) const
 {
-    for (const ExprVariable& variable : m_varList) {
-        const std::u16string_view bound = variable.name.View();
-        if (bound.size() != name.size())
-            continue;
-        bool equal = true;
-        for (std::size_t i = 0; i < name.size() && equal; ++i)
-            equal = ToUpper(bound[i]) == name[i];
-        if (equal) {
-            value = variable.value;
+    const auto matches = [&name](const ExprVariable& variable) {
+        return SameName(ExprName{variable.name.View(), variable.key}, name);
+    };
+    for (const std::span<const ExprVariable> variables : {m_varList.First(), m_varList.Further()}) {
+        const auto found = std::ranges::find_if(variables, matches);
+        if (found != variables.end()) {
+            value = found->value;
             return true;
         }
     }
     return false;
-}
-
-// A name runs over letters, digits and "_" from its first letter.
-std::size_t CExprEvaluator::NameEnd(std::size_t position) const
-{
-    const std::u16string_view text = m_strExpr.View();
-    while (position < text.size() && IsNameCharacter(text[position]))
-        ++position;
-    return position;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExprName.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -24,7 +26,16 @@ constexpr std::array<std::uint16_t, 26> BuildInitials()
     return initials;
 }
 
+constexpr std::array<ExprName, kExprKeywords.size()> BuildNames()
+{
+    std::array<ExprName, kExprKeywords.size()> names{};
+    for (std::size_t keyword = 0; keyword < kExprKeywords.size(); ++keyword)
+        names[keyword] = MakeName(kExprKeywords[keyword]);
+    return names;
+}
+
 inline constexpr std::array<std::uint16_t, 26> kInitials = BuildInitials();
+inline constexpr std::array<ExprName, kExprKeywords.size()> kNames = BuildNames();
 
 } // namespace expr_keywords
 
@@ -39,4 +50,10 @@ constexpr std::uint16_t KeywordsStartingWith(char16_t letter)
 constexpr int FirstKeyword(std::uint16_t candidates)
 {
     return std::countr_zero(candidates);
+}
+
+// Whether `name` is keyword number `keyword`, the whole of it.
+constexpr bool IsKeyword(const ExprName& name, int keyword)
+{
+    return SameName(name, expr_keywords::kNames[static_cast<std::size_t>(keyword)]);
 }

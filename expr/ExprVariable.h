@@ -2,8 +2,12 @@
 
 #include "CString.h"
 
-// A variable bound to an evaluator: its name as given (lookup ignores case) and its value.
+#include <cstdint>
+
+// A variable bound to an evaluator: its name as given (lookup ignores case),
+// the name's key for that lookup (ExprName), and its value.
 struct ExprVariable {
     double value = 0.0;
     CString name;
+    std::uint64_t key = 0;
 };

@@ -40,6 +40,36 @@ TEST(ExprVariable, LongNamesAreComparedInFull)
     EXPECT_EQ(Answer(evaluator), 6.0);
 }
 
+// Names of up to eight characters are compared through a packed key; longer
+// ones that agree in their last eight characters must still differ.
+TEST(ExprVariable, NamesDifferingOnlyInTheirFirstCharacterDiffer)
+{
+    for (const char16_t* tail : {u"bcdefgh", u"bcdefghi"}) {
+        const std::u16string x = std::u16string(u"x") + tail;
+        const std::u16string y = std::u16string(u"y") + tail;
+        CExprEvaluator evaluator(CString(y + u"*10+" + x));
+        evaluator.BindVariable(1.0, CString(x));
+        evaluator.BindVariable(2.0, CString(y));
+        EXPECT_EQ(Answer(evaluator), 21.0) << CString(x).ToUtf8();
+    }
+}
+
+// A character beyond ASCII is no name character, not even one whose low byte
+// is a letter (U+0141) or "_" (U+015F): a name in the text never equals it.
+TEST(ExprVariable, BoundNameWithAForeignCharacterIsNeverFound)
+{
+    const struct {
+        const char16_t* text;
+        const char16_t* bound;
+    } rows[] = {{u"aA", u"a\u0141"}, {u"a_", u"a\u015f"}, {u"ab", u"a-"}};
+    for (const auto& row : rows) {
+        CExprEvaluator evaluator(row.text);
+        evaluator.BindVariable(1.0, row.bound);
+        evaluator.Evaluate();
+        EXPECT_TRUE(evaluator.m_bFailed) << CString(row.text).ToUtf8();
+    }
+}
+
 // Keywords are tried first, so a variable named like one can never be read.
 TEST(ExprVariable, KeywordsHideVariablesOfTheirName)
 {
