@@ -6,10 +6,25 @@
 
 #include <QImage>
 
+#include <optional>
+
 struct CBitmap::Handle {
     QImage image;
+    // The resource whose dense bitmap is still to be read; none once read.
+    std::optional<UINT> denseResource;
+    QImage dense;
     DrawingObjectToken token;
 };
+
+namespace {
+
+QImage LoadDenseFace(UINT id, const QSize& size)
+{
+    std::optional<QImage> dense = LoadDib(FindResourceBytes(MAKEINTRESOURCE(id), ResourceType::DenseBitmap));
+    return dense && dense->size() == size * 2 ? std::move(*dense) : QImage();
+}
+
+} // namespace
 
 CBitmap::CBitmap() = default;
 
@@ -23,6 +38,8 @@ BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
         return FALSE;
     m_handle = std::make_unique<Handle>();
     m_handle->image = std::move(*image);
+    if (IS_INTRESOURCE(lpszResourceName))
+        m_handle->denseResource = RESOURCE_ID(lpszResourceName);
     return TRUE;
 }
 
@@ -58,7 +75,22 @@ const QImage* CBitmap::Image() const
     return m_handle ? &m_handle->image : nullptr;
 }
 
-QImage* CBitmap::Image()
+QImage* CBitmap::DrawableImage()
 {
-    return m_handle ? &m_handle->image : nullptr;
+    if (!m_handle)
+        return nullptr;
+    m_handle->denseResource.reset();
+    m_handle->dense = QImage();
+    return &m_handle->image;
+}
+
+const QImage* CBitmap::DenseImage()
+{
+    if (!m_handle)
+        return nullptr;
+    if (m_handle->denseResource) {
+        m_handle->dense = LoadDenseFace(*m_handle->denseResource, m_handle->image.size());
+        m_handle->denseResource.reset();
+    }
+    return m_handle->dense.isNull() ? nullptr : &m_handle->dense;
 }

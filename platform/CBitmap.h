@@ -13,6 +13,11 @@ struct BITMAP {
 
 // A bitmap drawing object: empty, or holding one image loaded from the
 // program's resources. It frees the image when deleted or destroyed.
+//
+// A bitmap loaded by number may also have a dense face: its dense bitmap
+// resource, the same picture at twice the width and height, which drawing
+// contexts copy from onto dense screens. The size the bitmap reports is
+// always that of its image.
 class CBitmap {
 public:
     CBitmap();
@@ -31,7 +36,13 @@ public:
 
     // The image itself, for the drawing contexts; null while empty.
     const QImage* Image() const;
-    QImage* Image();
+    // The image to draw into. A bitmap drawn into no longer has a dense face,
+    // which would show the picture from before.
+    QImage* DrawableImage();
+    // Null when there is none: the bitmap is empty or was drawn into, its
+    // resource has no dense bitmap, or that one is not exactly twice the size.
+    // It is read from the resources on first use.
+    const QImage* DenseImage();
 
 private:
     struct Handle;

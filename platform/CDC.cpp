@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+
 struct CDC::Token {
     DrawingObjectToken token;
 };
@@ -27,6 +29,38 @@ Qt::Alignment TextAlignment(UINT format)
     const bool vertical = (format & DT_SINGLELINE) && (format & DT_VCENTER);
     alignment |= vertical ? Qt::AlignVCenter : Qt::AlignTop;
     return alignment;
+}
+
+// What a copy reads: the bitmap's image, or on a dense target its dense face,
+// which has scale pixels across for each pixel of the image.
+struct BlitSource {
+    const QImage* image = nullptr;
+    // The image's rectangle, in its own pixels.
+    QRect bounds;
+    int scale = 1;
+    // Each dense pixel covers no whole number of device pixels (at 1.5 or 3
+    // device pixels per logical pixel), so copying the nearest pixel would
+    // make uneven steps.
+    bool resampled = false;
+
+    // An area of the image, in pixels of the face read.
+    QRectF Area(const QRectF& area) const
+    {
+        return scale == 1 ? area : QRectF(area.topLeft() * scale, area.size() * scale);
+    }
+};
+
+// The bitmap holds an image.
+BlitSource SourceFor(CBitmap& bitmap, const QPainter& target)
+{
+    const QImage* image = bitmap.Image();
+    const QPaintDevice* device = target.device();
+    const qreal ratio = device != nullptr ? device->devicePixelRatio() : 1.0;
+    const QImage* dense = ratio > 1 ? bitmap.DenseImage() : nullptr;
+    if (dense == nullptr)
+        return {image, image->rect()};
+    const qreal devicePixelsPerDensePixel = ratio / 2;
+    return {dense, image->rect(), 2, devicePixelsPerDensePixel != std::floor(devicePixelsPerDensePixel)};
 }
 
 // An opaque background is the context's white background colour.
@@ -111,7 +145,7 @@ QPainter* CDC::Target()
     // A memory context paints into its bitmap only when something draws into
     // it, so a context that is only read from costs no painter.
     if (!m_ownedPainter) {
-        QImage* image = m_settings.bitmap->Image();
+        QImage* image = m_settings.bitmap->DrawableImage();
         if (image == nullptr)
             return nullptr;
         m_ownedPainter = std::make_unique<QPainter>(image);
@@ -119,9 +153,9 @@ QPainter* CDC::Target()
     return m_ownedPainter->isActive() ? m_ownedPainter.get() : nullptr;
 }
 
-const QImage* CDC::SourceImage() const
+CBitmap* CDC::SourceBitmap() const
 {
-    return m_kind == Kind::Memory ? m_settings.bitmap->Image() : nullptr;
+    return m_kind == Kind::Memory ? m_settings.bitmap : nullptr;
 }
 
 void CDC::SelectBitmap(CBitmap* bitmap)
@@ -156,16 +190,24 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 {
     if (dwRop != SRCCOPY || pSrcDC == nullptr || nWidth <= 0 || nHeight <= 0)
         return FALSE;
-    const QImage* source = pSrcDC->SourceImage();
-    QPainter* target = Target();
-    if (source == nullptr || target == nullptr)
+    CBitmap* bitmap = pSrcDC->SourceBitmap();
+    QPainter* target = bitmap != nullptr && bitmap->Image() != nullptr ? Target() : nullptr;
+    if (target == nullptr)
         return FALSE;
+    const BlitSource source = SourceFor(*bitmap, *target);
     const QRect wanted(xSrc, ySrc, nWidth, nHeight);
-    const QRect available = wanted.intersected(source->rect());
+    const QRect available = wanted.intersected(source.bounds);
     if (available.isEmpty())
         return TRUE;
     const QPoint offset = available.topLeft() - wanted.topLeft();
-    target->drawImage(QPoint(x, y) + offset, *source, available);
+    if (source.scale == 1) {
+        target->drawImage(QPoint(x, y) + offset, *source.image, available);
+        return TRUE;
+    }
+    target->save();
+    target->setRenderHint(QPainter::SmoothPixmapTransform, source.resampled);
+    target->drawImage(QRectF(QPoint(x, y) + offset, available.size()), *source.image, source.Area(available));
+    target->restore();
     return TRUE;
 }
 
@@ -176,22 +218,23 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
         return FALSE;
     if (nWidth == 0 || nHeight == 0 || nSrcWidth == 0 || nSrcHeight == 0)
         return FALSE;
-    const QImage* source = pSrcDC->SourceImage();
-    QPainter* target = Target();
-    if (source == nullptr || target == nullptr)
+    CBitmap* bitmap = pSrcDC->SourceBitmap();
+    QPainter* target = bitmap != nullptr && bitmap->Image() != nullptr ? Target() : nullptr;
+    if (target == nullptr)
         return FALSE;
-    const QRectF from = QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight).normalized();
+    const BlitSource source = SourceFor(*bitmap, *target);
+    const QRectF from = source.Area(QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight).normalized());
     const QRectF to = QRectF(x, y, nWidth, nHeight).normalized();
     const bool mirrorX = (nWidth < 0) != (nSrcWidth < 0);
     const bool mirrorY = (nHeight < 0) != (nSrcHeight < 0);
     target->save();
-    target->setRenderHint(QPainter::SmoothPixmapTransform, m_settings.stretchMode == HALFTONE);
+    target->setRenderHint(QPainter::SmoothPixmapTransform, m_settings.stretchMode == HALFTONE || source.resampled);
     if (mirrorX || mirrorY) {
         target->translate(to.center());
         target->scale(mirrorX ? -1 : 1, mirrorY ? -1 : 1);
         target->translate(-to.center());
     }
-    target->drawImage(to, *source, from);
+    target->drawImage(to, *source.image, from);
     target->restore();
     return TRUE;
 }

@@ -10,7 +10,6 @@
 class CBitmap;
 class CFont;
 class QFont;
-class QImage;
 class QPainter;
 
 inline constexpr DWORD SRCCOPY = 1;
@@ -61,6 +60,11 @@ public:
     // the source bitmap, unscaled; a non-positive extent copies nothing.
     // StretchBlt scales the source area to the target area, mirroring when
     // their extents differ in sign, through the context's stretch mode.
+    // Coordinates are logical pixels of both contexts. On a target with more
+    // than one device pixel per logical pixel both copy from the source
+    // bitmap's dense face when it has one, so the same logical area shows the
+    // finer picture; it is smoothed where its pixels fall on no whole number
+    // of device pixels.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop);
@@ -95,7 +99,7 @@ private:
 
     void Become(Kind kind, const QFont* initialFont);
     QPainter* Target();
-    const QImage* SourceImage() const;
+    CBitmap* SourceBitmap() const;
     void SelectBitmap(CBitmap* bitmap);
     QFont CurrentFont() const;
 

@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <span>
 
-enum class ResourceType { Bitmap };
+// A dense bitmap is a bitmap's picture drawn again at twice its width and
+// height, numbered like the bitmap, for screens with more than one device
+// pixel per logical pixel.
+enum class ResourceType { Bitmap, DenseBitmap };
 
 // One resource of the program: its bytes, addressed by type and numeric id.
 struct ResourceEntry {
