@@ -20,34 +20,38 @@ void CExprEvaluator::BindVariable(double value, CString name)
 // The parser's steps are defined inline ahead of Evaluate, so that its loop
 // compiles as one piece.
 
-// Performs the action of the top state for the lookahead; false once parsing is
-// over. Reductions come first: they are most of the actions.
+// Performs the action of the top state for the lookahead; false once parsing is over.
 inline bool CExprEvaluator::Step()
 {
     const ExprAction action = kExprActions[m_stack[m_nTop].state][m_nToken];
-    if (action.kind == ExprActionKind::Reduce) {
+    switch (action.kind) {
+    case ExprActionKind::Shift:
+        return Shift(action.argument);
+    case ExprActionKind::Reduce:
         Reduce(action.argument);
         return true;
-    }
-    if (action.kind == ExprActionKind::Shift) {
-        Shift(action.argument);
-        return m_nError == 0;
-    }
-    if (action.kind == ExprActionKind::Error)
+    case ExprActionKind::Error:
         m_nError = action.argument;
-    else if (action.kind == ExprActionKind::StopOnBang)
+        return false;
+    case ExprActionKind::StopOnBang:
         m_bMathError = true;
+        return false;
+    case ExprActionKind::Accept:
+        return false;
+    }
     return false;
 }
 
-inline void CExprEvaluator::Push(const ExprEntry& entry)
+// False when the stack is full: nesting deeper than it holds fails the text
+// instead of growing it.
+inline bool CExprEvaluator::Push(const ExprEntry& entry)
 {
-    // Nesting deeper than the stack holds fails the text instead of growing it.
     if (m_nTop + 1 == kStackSize) {
         m_nError = 1;
-        return;
+        return false;
     }
     m_stack[++m_nTop] = entry;
+    return true;
 }
 
 inline std::span<const ExprEntry> CExprEvaluator::Pop(int count)
@@ -60,11 +64,13 @@ inline std::span<const ExprEntry> CExprEvaluator::Pop(int count)
 
 // The entry is pushed from its fields, not copied from m_cur whole: m_cur was
 // just written piecemeal, and one wide load of it would wait for those writes.
-inline void CExprEvaluator::Shift(int state)
+inline bool CExprEvaluator::Shift(int state)
 {
     m_cur.state = static_cast<std::uint16_t>(state);
-    Push(ExprEntry{m_cur.state, m_cur.keyword, m_cur.value});
+    if (!Push(ExprEntry{m_cur.state, m_cur.keyword, m_cur.value}))
+        return false;
     m_nToken = ScanToken();
+    return true;
 }
 
 inline void CExprEvaluator::Reduce(int rule)

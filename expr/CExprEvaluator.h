@@ -47,11 +47,12 @@ private:
     bool LookupVariable(const ExprName& name, double& value) const;
 
     bool Step();
-    void Push(const ExprEntry& entry);
+    bool Push(const ExprEntry& entry);
     // Removes the top `count` entries and gives them, deepest first; they stay
     // readable until the next Push.
     std::span<const ExprEntry> Pop(int count);
-    void Shift(int state);
+    // False when the stack is full.
+    bool Shift(int state);
     void Reduce(int rule);
     int GotoState(int rule) const;
 

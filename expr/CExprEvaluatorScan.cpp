@@ -90,9 +90,9 @@ ExprToken CExprEvaluator::ScanName()
             break;
         key = AppendToNameKey(key, c);
     }
-    const ExprName name{std::u16string_view(text.data() + m_nPos, end - m_nPos), key};
+    const ExprName name{end - m_nPos, key, std::u16string_view(text.data() + m_nPos, end - m_nPos)};
     // Only keywords with the name's initial can match; they are tried in table order.
-    for (std::uint16_t candidates = KeywordsStartingWith(ToUpper(name.text.front())); candidates != 0;
+    for (std::uint16_t candidates = KeywordsStartingWith(ToUpper(text[m_nPos])); candidates != 0;
          candidates &= candidates - 1) {
         const int keyword = FirstKeyword(candidates);
         if (MatchKeyword(name, keyword))
@@ -108,13 +108,13 @@ bool CExprEvaluator::MatchKeyword(const ExprName& name, int keyword)
     if (!IsKeyword(name, keyword))
         return false;
     m_cur.keyword = static_cast<std::int16_t>(keyword);
-    m_nPos += name.text.size();
+    m_nPos += name.length;
     return true;
 }
 
 bool CExprEvaluator::ScanVariable(const ExprName& name)
 {
-    m_nPos += name.text.size();
+    m_nPos += name.length;
     double value = 0.0;
     if (!LookupVariable(name, value))
         return false;
@@ -126,15 +126,9 @@ bool CExprEvaluator::ScanVariable(const ExprName& name)
 // compared upper-cased, in full.
 bool CExprEvaluator::LookupVariable(const ExprName& name, double& value) const
 {
-    const auto matches = [&name](const ExprVariable& variable) {
-        return SameName(ExprName{variable.name.View(), variable.key}, name);
-    };
-    for (const std::span<const ExprVariable> variables : {m_varList.First(), m_varList.Further()}) {
-        const auto found = std::ranges::find_if(variables, matches);
-        if (found != variables.end()) {
-            value = found->value;
-            return true;
-        }
-    }
-    return false;
+    const ExprVariable* variable = m_varList.Find(name);
+    if (variable == nullptr)
+        return false;
+    value = variable->value;
+    return true;
 }

@@ -2,23 +2,13 @@
 
 #include "ExprKeywords.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace {
 
-struct ExprFunction {
-    std::u16string_view name;
-    // A condition for going on; a NaN argument fails every guard there is.
-    bool (*guard)(double x);
-    double (*value)(double x);
-};
-
-bool NoGuard(double)
-{
-    return true;
-}
+// Guards: conditions for going on. A NaN argument fails every one of them.
 
 bool TrigonometricRange(double x)
 {
@@ -41,61 +31,72 @@ bool SqrRange(double x)
     return -1e246 <= x && x <= 1e246;
 }
 
-bool Positive(double x)
-{
-    return x > 0.0;
-}
-
-bool NotNegative(double x)
-{
-    return x >= 0.0;
-}
-
 bool NearZero(double x)
 {
     return -0.001 < x && x < 0.001;
 }
 
-// In keyword order. SQR is the square root: the guard differs from SQRT's and a negative argument gives NaN.
-constexpr std::array<ExprFunction, 13> kFunctions = {{
-    {u"ABS", NoGuard, [](double x) { return std::fabs(x); }},
-    {u"ATAN", NoGuard, [](double x) { return std::atan(x); }},
-    {u"COS", TrigonometricRange, [](double x) { return std::cos(x); }},
-    {u"EXP", ExponentRange, [](double x) { return std::exp(x); }},
-    {u"LN", Positive, [](double x) { return std::log(x); }},
-    {u"ROUND", WholeNumberRange, [](double x) { return static_cast<double>(*RoundToInt(x)); }},
-    {u"SIN", TrigonometricRange, [](double x) { return std::sin(x); }},
-    {u"SQRT", NotNegative, [](double x) { return std::sqrt(x); }},
-    {u"SQR", SqrRange, [](double x) { return std::sqrt(x); }},
-    {u"TRUNC", WholeNumberRange, [](double x) { return std::trunc(x); }},
-    {u"NOT", NoGuard, [](double x) { return NearZero(x) ? 1.0 : 0.0; }},
-    {u"BOOL", NoGuard, [](double x) { return NearZero(x) ? 0.0 : 1.0; }},
-    {u"SGN", NoGuard, [](double x) { return x > 0.0 ? 1.0 : 0.0; }},
-}};
-
-constexpr bool InKeywordOrder()
+// The index of a keyword in kExprKeywords; a name that is none does not compile as a case label.
+consteval int Keyword(std::u16string_view name)
 {
-    for (std::size_t i = 0; i < kFunctions.size(); ++i) {
-        if (kFunctions[i].name != kExprKeywords[i])
-            return false;
+    for (std::size_t keyword = 0; keyword < kExprKeywords.size(); ++keyword) {
+        if (kExprKeywords[keyword] == name)
+            return static_cast<int>(keyword);
     }
-    return kFunctions.size() == kExprFunctionCount;
+    throw "not a keyword";
 }
-static_assert(InKeywordOrder());
+
+// `value` = f(x) when the guard holds.
+template<typename Function>
+bool Guarded(bool guard, Function f, double x, double& value)
+{
+    if (!guard)
+        return false;
+    value = f(x);
+    return true;
+}
 
 } // namespace
 
 bool ApplyFunction(int function, double x, double& value)
 {
-    if (function < 0 || function >= kExprFunctionCount) {
+    switch (function) {
+    case Keyword(u"ABS"):
+        value = std::fabs(x);
+        return true;
+    case Keyword(u"ATAN"):
+        value = std::atan(x);
+        return true;
+    case Keyword(u"COS"):
+        return Guarded(TrigonometricRange(x), [](double y) { return std::cos(y); }, x, value);
+    case Keyword(u"EXP"):
+        return Guarded(ExponentRange(x), [](double y) { return std::exp(y); }, x, value);
+    case Keyword(u"LN"):
+        return Guarded(x > 0.0, [](double y) { return std::log(y); }, x, value);
+    case Keyword(u"ROUND"):
+        return Guarded(WholeNumberRange(x), [](double y) { return static_cast<double>(*RoundToInt(y)); }, x, value);
+    case Keyword(u"SIN"):
+        return Guarded(TrigonometricRange(x), [](double y) { return std::sin(y); }, x, value);
+    case Keyword(u"SQRT"):
+        return Guarded(x >= 0.0, [](double y) { return std::sqrt(y); }, x, value);
+    // SQR is the square root too: the guard differs from SQRT's and a negative argument gives NaN.
+    case Keyword(u"SQR"):
+        return Guarded(SqrRange(x), [](double y) { return std::sqrt(y); }, x, value);
+    case Keyword(u"TRUNC"):
+        return Guarded(WholeNumberRange(x), [](double y) { return std::trunc(y); }, x, value);
+    case Keyword(u"NOT"):
+        value = NearZero(x) ? 1.0 : 0.0;
+        return true;
+    case Keyword(u"BOOL"):
+        value = NearZero(x) ? 0.0 : 1.0;
+        return true;
+    case Keyword(u"SGN"):
+        value = x > 0.0 ? 1.0 : 0.0;
+        return true;
+    default: // no function: x passes through
         value = x;
         return true;
     }
-    const ExprFunction& row = kFunctions[static_cast<std::size_t>(function)];
-    if (!row.guard(x))
-        return false;
-    value = row.value(x);
-    return true;
 }
 
 std::optional<std::int32_t> RoundToInt(double x)

@@ -7,15 +7,16 @@
 #include <cstdint>
 #include <string_view>
 
-// A name, from the text or bound to a variable, with its key: its first
+// A name, from the text or bound to a variable, with its key: its last
 // characters upper-cased, one to a byte ("Sin" has the key 0x53494E). Name
 // characters are ASCII and never 0, and any other character counts as 0, so
 // two names of the same length of at most kNameKeyLength characters are equal,
 // without regard to case, exactly when their keys are. Longer names are
 // compared character by character.
 struct ExprName {
-    std::u16string_view text;
+    std::size_t length = 0;
     std::uint64_t key = 0;
+    std::u16string_view text; // read only for a name longer than kNameKeyLength
 };
 
 inline constexpr std::size_t kNameKeyLength = 8;
@@ -35,14 +36,14 @@ constexpr std::uint64_t NameKey(std::u16string_view text)
 
 constexpr ExprName MakeName(std::u16string_view text)
 {
-    return {text, NameKey(text)};
+    return {text.size(), NameKey(text), text};
 }
 
 constexpr bool SameName(const ExprName& a, const ExprName& b)
 {
-    if (a.text.size() != b.text.size())
+    if (a.length != b.length)
         return false;
-    if (a.text.size() <= kNameKeyLength)
+    if (a.length <= kNameKeyLength)
         return a.key == b.key;
     return std::ranges::equal(a.text, b.text, {}, ToUpper, ToUpper);
 }

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -18,20 +17,27 @@ class ExprVariableList {
 public:
     void Append(double value, CString name)
     {
-        const std::uint64_t key = NameKey(name.View());
-        if (m_firstCount == m_first.size()) {
-            m_further.push_back(ExprVariable{value, std::move(name), key});
-            return;
-        }
-        ExprVariable& variable = m_first[m_firstCount++];
+        ExprVariable& variable = m_firstCount < m_first.size() ? m_first[m_firstCount++] : m_further.emplace_back();
         variable.value = value;
-        variable.name = std::move(name);
-        variable.key = key;
+        variable.length = name.View().size();
+        variable.key = NameKey(name.View());
+        if (variable.length > kNameKeyLength)
+            variable.longName = std::move(name);
     }
 
-    // Binding order is First() followed by Further().
-    std::span<const ExprVariable> First() const { return std::span(m_first).first(m_firstCount); }
-    std::span<const ExprVariable> Further() const { return m_further; }
+    // The first variable bound under `name`, or none.
+    const ExprVariable* Find(const ExprName& name) const
+    {
+        for (std::size_t i = 0; i < m_firstCount; ++i) {
+            if (SameName(m_first[i].Name(), name))
+                return &m_first[i];
+        }
+        for (const ExprVariable& variable : m_further) {
+            if (SameName(variable.Name(), name))
+                return &variable;
+        }
+        return nullptr;
+    }
 
 private:
     std::array<ExprVariable, 4> m_first;
