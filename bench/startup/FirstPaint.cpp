@@ -138,7 +138,13 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::chrono::milliseconds settle(std::atoi(argv[1]));
+    // Some sandboxes' X servers now and then reset a new connection.
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    for (int attempt = 1; attempt < 5 && xcb_connection_has_error(connection); ++attempt) {
+        xcb_disconnect(connection);
+        usleep(50000);
+        connection = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "first-paint: cannot open the display (xcb error %d)\n", xcb_connection_has_error(connection));
         return 2;
