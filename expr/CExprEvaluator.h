@@ -3,13 +3,13 @@
 #include "CString.h"
 #include "ExprEntry.h"
 #include "ExprName.h"
+#include "ExprText.h"
 #include "ExprToken.h"
 #include "ExprVariableList.h"
 
 #include <array>
 #include <cstddef>
 #include <span>
-#include <string_view>
 
 // Evaluates one formula text to one double with a table-driven shift-reduce
 // parser that computes each rule's value as it reduces. It is made for one
@@ -18,13 +18,14 @@
 // formula shows nowhere but in its outcome fields.
 class CExprEvaluator {
 public:
-    explicit CExprEvaluator(CString expression);
+    // Takes its own copy of the text.
+    explicit CExprEvaluator(const CString& expression);
     CExprEvaluator(const CExprEvaluator&) = delete;
     CExprEvaluator& operator=(const CExprEvaluator&) = delete;
 
     // Names are kept as given and looked up without regard to case; when a
     // name is bound twice, the first binding is the one found.
-    void BindVariable(double value, CString name);
+    void BindVariable(double value, const CString& name);
     void Evaluate();
 
     // The outcome of the last Evaluate.
@@ -38,30 +39,30 @@ public:
 private:
     static constexpr int kStackSize = 100;
 
+    // The lookahead and the top of the stack live in Evaluate's locals, where
+    // they stay in registers; the parser's steps take them by reference.
+    ExprToken NextToken();
     ExprToken ScanToken();
     ExprToken ScanNumber();
     ExprToken ScanName();
-    // `name` is the whole name at the scan position; `keyword` indexes kExprKeywords.
-    bool MatchKeyword(const ExprName& name, int keyword);
+    // `name` is the whole name at the scan position.
+    bool MatchKeyword(const ExprName& name);
     bool ScanVariable(const ExprName& name);
     bool LookupVariable(const ExprName& name, double& value) const;
 
-    bool Step();
-    bool Push(const ExprEntry& entry);
+    bool Push(ExprEntry*& top, const ExprEntry& entry);
     // Removes the top `count` entries and gives them, deepest first; they stay
     // readable until the next Push.
-    std::span<const ExprEntry> Pop(int count);
+    std::span<const ExprEntry> Pop(ExprEntry*& top, int count) const;
     // False when the stack is full.
-    bool Shift(int state);
-    void Reduce(int rule);
-    int GotoState(int rule) const;
+    bool Shift(int state, ExprEntry*& top, ExprToken& token);
+    void Reduce(int rule, ExprEntry*& top, ExprToken token);
+    static int GotoState(int rule, const ExprEntry& below);
 
-    CString m_strExpr; // as given: the scanner reads letters without regard to case
+    ExprText m_strExpr; // as given: the scanner reads letters without regard to case
     ExprEntry m_cur{}; // the scanned value or keyword, then each reduction's result
     bool m_bMathError = false;
-    std::array<ExprEntry, kStackSize> m_stack; // slots above m_nTop are unset
-    int m_nTop = -1;
-    ExprToken m_nToken = TOKEN_END;
+    std::array<ExprEntry, kStackSize> m_stack; // slots above the top are unset
     ExprVariableList m_varList;
     std::size_t m_nPos = 0;
 };

@@ -1,35 +1,32 @@
 // The scanner half of CExprEvaluator: cuts the text into tokens, reading
-// letters without regard to case.
+// letters without regard to case. The NUL after the text ends every token, so
+// the loops below need no bounds checks.
 #include "CExprEvaluator.h"
 
 #include "ExprCharacters.h"
 #include "ExprKeywords.h"
 #include "StringToDouble.h"
 
-#include <algorithm>
-
 namespace {
 
 // A number's exponent takes at most this many digits; a further digit starts the next token.
-constexpr std::size_t kExponentDigits = 4;
+constexpr int kExponentDigits = 4;
 
 bool IsDigit(char16_t c)
 {
     return ClassifyCharacter(c).kind == ExprCharacterKind::Digit;
 }
 
-
 } // namespace
 
 ExprToken CExprEvaluator::ScanToken()
 {
-    const std::u16string_view text = m_strExpr.View();
     // Only spaces are blanks: a tab is an unknown character.
-    while (m_nPos < text.size() && text[m_nPos] == u' ')
+    while (m_strExpr[m_nPos] == u' ')
         ++m_nPos;
-    if (m_nPos == text.size())
+    if (m_nPos == m_strExpr.size())
         return TOKEN_END;
-    const ExprCharacter c = ClassifyCharacter(text[m_nPos]);
+    const ExprCharacter c = ClassifyCharacter(m_strExpr[m_nPos]);
     switch (c.kind) {
     case ExprCharacterKind::Token:
         ++m_nPos;
@@ -49,14 +46,13 @@ ExprToken CExprEvaluator::ScanToken()
 // .5 reads as 0.5 wherever it stands.
 ExprToken CExprEvaluator::ScanNumber()
 {
-    const std::u16string_view text = m_strExpr.View();
     std::size_t end = m_nPos;
     bool hasPoint = false;
     bool hasDigit = false;
-    for (; end < text.size(); ++end) {
-        if (IsDigit(text[end])) {
+    for (;; ++end) {
+        if (IsDigit(m_strExpr[end])) {
             hasDigit = true;
-        } else if (text[end] == u'.' && !hasPoint) {
+        } else if (m_strExpr[end] == u'.' && !hasPoint) {
             hasPoint = true;
         } else {
             break;
@@ -65,54 +61,31 @@ ExprToken CExprEvaluator::ScanNumber()
     // "." alone, as in "1+.", is no number.
     if (!hasDigit)
         return TOKEN_UNKNOWN;
-    if (end < text.size() && ToUpper(text[end]) == u'E') {
+    if (ToUpper(m_strExpr[end]) == u'E') {
         ++end;
-        if (end < text.size() && (text[end] == u'+' || text[end] == u'-'))
+        if (m_strExpr[end] == u'+' || m_strExpr[end] == u'-')
             ++end;
-        const std::size_t digitsEnd = std::min(text.size(), end + kExponentDigits);
-        while (end < digitsEnd && IsDigit(text[end]))
+        for (int digits = 0; digits < kExponentDigits && IsDigit(m_strExpr[end]); ++digits)
             ++end;
     }
-    m_cur.value = StringToDouble(text.substr(m_nPos, end - m_nPos));
+    m_cur.value = StringToDouble(m_strExpr.View().substr(m_nPos, end - m_nPos));
     m_nPos = end;
     return TOKEN_NUMBER;
 }
 
-// Keywords come before variables, so no variable can be named like a function or MOD.
-ExprToken CExprEvaluator::ScanName()
-{
-    const std::u16string_view text = m_strExpr.View();
-    std::size_t end = m_nPos;
-    std::uint64_t key = 0;
-    for (; end < text.size(); ++end) {
-        const char16_t c = NameCharacter(text[end]);
-        if (c == 0)
-            break;
-        key = AppendToNameKey(key, c);
-    }
-    const ExprName name{end - m_nPos, key, std::u16string_view(text.data() + m_nPos, end - m_nPos)};
-    // Only keywords with the name's initial can match; they are tried in table order.
-    for (std::uint16_t candidates = KeywordsStartingWith(ToUpper(text[m_nPos])); candidates != 0;
-         candidates &= candidates - 1) {
-        const int keyword = FirstKeyword(candidates);
-        if (MatchKeyword(name, keyword))
-            return keyword == kExprModKeyword ? TOKEN_MOD : TOKEN_FUNCTION;
-    }
-    return ScanVariable(name) ? TOKEN_NUMBER : TOKEN_UNKNOWN;
-}
-
 // The whole name must equal the keyword: SQR does not match SQRT, and 5MOD3
 // holds the name MOD3.
-bool CExprEvaluator::MatchKeyword(const ExprName& name, int keyword)
+inline bool CExprEvaluator::MatchKeyword(const ExprName& name)
 {
-    if (!IsKeyword(name, keyword))
+    const int keyword = KeywordNamed(name);
+    if (keyword < 0)
         return false;
     m_cur.keyword = static_cast<std::int16_t>(keyword);
     m_nPos += name.length;
     return true;
 }
 
-bool CExprEvaluator::ScanVariable(const ExprName& name)
+inline bool CExprEvaluator::ScanVariable(const ExprName& name)
 {
     m_nPos += name.length;
     double value = 0.0;
@@ -124,11 +97,26 @@ bool CExprEvaluator::ScanVariable(const ExprName& name)
 
 // Both the name in the text and the bound names keep their case; they are
 // compared upper-cased, in full.
-bool CExprEvaluator::LookupVariable(const ExprName& name, double& value) const
+inline bool CExprEvaluator::LookupVariable(const ExprName& name, double& value) const
 {
     const ExprVariable* variable = m_varList.Find(name);
     if (variable == nullptr)
         return false;
     value = variable->value;
     return true;
+}
+
+// Keywords come before variables, so no variable can be named like a function or MOD.
+ExprToken CExprEvaluator::ScanName()
+{
+    const char16_t* const start = m_strExpr.Data() + m_nPos;
+    const char16_t* end = start;
+    std::uint64_t key = 0;
+    for (char16_t c = NameCharacter(*end); c != 0; c = NameCharacter(*++end))
+        key = AppendToNameKey(key, c);
+    const auto length = static_cast<std::size_t>(end - start);
+    const ExprName name{length, key, std::u16string_view(start, length)};
+    if (MatchKeyword(name))
+        return m_cur.keyword == kExprModKeyword ? TOKEN_MOD : TOKEN_FUNCTION;
+    return ScanVariable(name) ? TOKEN_NUMBER : TOKEN_UNKNOWN;
 }

@@ -2,7 +2,6 @@
 
 #include "ExprCharacters.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -37,13 +36,4 @@ constexpr std::uint64_t NameKey(std::u16string_view text)
 constexpr ExprName MakeName(std::u16string_view text)
 {
     return {text.size(), NameKey(text), text};
-}
-
-constexpr bool SameName(const ExprName& a, const ExprName& b)
-{
-    if (a.length != b.length)
-        return false;
-    if (a.length <= kNameKeyLength)
-        return a.key == b.key;
-    return std::ranges::equal(a.text, b.text, {}, ToUpper, ToUpper);
 }

@@ -15,5 +15,4 @@ struct ExprVariable {
     std::uint64_t key = 0;
     CString longName;
 
-    ExprName Name() const { return {length, key, longName.View()}; }
 };

@@ -7,7 +7,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <utility>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The bound variables in the order of binding. The first few live inside the
@@ -15,31 +16,44 @@
 // further ones go to the heap.
 class ExprVariableList {
 public:
-    void Append(double value, CString name)
+    void Append(double value, std::u16string_view name)
     {
         ExprVariable& variable = m_firstCount < m_first.size() ? m_first[m_firstCount++] : m_further.emplace_back();
         variable.value = value;
-        variable.length = name.View().size();
-        variable.key = NameKey(name.View());
+        variable.length = name.size();
+        variable.key = NameKey(name);
         if (variable.length > kNameKeyLength)
-            variable.longName = std::move(name);
+            variable.longName = CString(std::u16string(name));
     }
 
     // The first variable bound under `name`, or none.
     const ExprVariable* Find(const ExprName& name) const
     {
+        // A short name is told apart by its length and key; only a long one
+        // needs its characters compared, which is left out of line.
+        if (name.length > kNameKeyLength)
+            return FindLongName(name);
+        return FindFirst(
+            [&name](const ExprVariable& variable) { return variable.length == name.length && variable.key == name.key; });
+    }
+
+private:
+    const ExprVariable* FindLongName(const ExprName& name) const;
+
+    template<typename Predicate>
+    const ExprVariable* FindFirst(Predicate matches) const
+    {
         for (std::size_t i = 0; i < m_firstCount; ++i) {
-            if (SameName(m_first[i].Name(), name))
+            if (matches(m_first[i]))
                 return &m_first[i];
         }
         for (const ExprVariable& variable : m_further) {
-            if (SameName(variable.Name(), name))
+            if (matches(variable))
                 return &variable;
         }
         return nullptr;
     }
 
-private:
     std::array<ExprVariable, 4> m_first;
     std::size_t m_firstCount = 0;
     std::vector<ExprVariable> m_further;
