@@ -18,66 +18,69 @@ void CExprEvaluator::BindVariable(double value, const CString& name)
 }
 
 // The parser's steps are defined inline ahead of Evaluate, so that its loop
-// compiles as one piece.
+// compiles as one piece. The loop keeps the scan position, the lookahead and
+// the top entry's state in locals as well: each of them feeds the next step,
+// and a round trip through memory would add its delay to every step.
 
 // Most tokens are one character with no blank before it. Those are read here
-// without a call; ScanToken reads all the others.
-inline ExprToken CExprEvaluator::NextToken()
+// without a call; ScanToken reads all the others from m_nPos.
+inline ExprToken CExprEvaluator::NextToken(std::size_t& pos)
 {
-    const ExprCharacter c = ClassifyCharacter(m_strExpr[m_nPos]);
-    if (c.kind != ExprCharacterKind::Token)
-        return ScanToken();
-    ++m_nPos;
-    return static_cast<ExprToken>(c.token);
+    const ExprCharacter c = ClassifyCharacter(m_strExpr[pos]);
+    if (c.kind == ExprCharacterKind::Token) {
+        ++pos;
+        return static_cast<ExprToken>(c.token);
+    }
+    m_nPos = pos;
+    const ExprToken token = ScanToken();
+    pos = m_nPos;
+    return token;
 }
 
 // False when the stack is full: nesting deeper than it holds fails the text
 // instead of growing it.
-inline bool CExprEvaluator::Push(ExprEntry*& top, const ExprEntry& entry)
+inline bool CExprEvaluator::Push(ParseState& parse, const ExprEntry& entry)
 {
-    if (top == &m_stack.back()) {
+    if (parse.top == &m_stack.back()) {
         m_nError = 1;
         return false;
     }
-    *++top = entry;
+    *++parse.top = entry;
+    parse.state = entry.state;
     return true;
 }
 
-inline std::span<const ExprEntry> CExprEvaluator::Pop(ExprEntry*& top, int count) const
+inline std::span<const ExprEntry> CExprEvaluator::Pop(ParseState& parse, int count) const
 {
-    assert(count > 0 && count <= top - m_stack.data() && "a reduction never pops the start entry");
-    top -= count;
-    return {top + 1, static_cast<std::size_t>(count)};
+    assert(count > 0 && count <= parse.top - m_stack.data() && "a reduction never pops the start entry");
+    parse.top -= count;
+    return {parse.top + 1, static_cast<std::size_t>(count)};
 }
 
-// The entry is pushed from its fields, not copied from m_cur whole: m_cur was
-// just written piecemeal, and one wide load of it would wait for those writes.
-inline bool CExprEvaluator::Shift(int state, ExprEntry*& top, ExprToken& token)
+inline bool CExprEvaluator::Shift(ParseState& parse, int state)
 {
-    m_cur.state = static_cast<std::uint16_t>(state);
-    if (!Push(top, ExprEntry{m_cur.state, m_cur.keyword, m_cur.value}))
+    if (!Push(parse, ExprEntry{static_cast<std::uint16_t>(state), m_cur.keyword, m_cur.value}))
         return false;
-    token = NextToken();
+    parse.token = NextToken(parse.pos);
     return true;
 }
 
-inline void CExprEvaluator::Reduce(int rule, ExprEntry*& top, ExprToken token)
+inline void CExprEvaluator::Reduce(ParseState& parse, int rule)
 {
     // Most reductions turn one symbol into another: popping the entry and
     // pushing it back with its value comes down to a new state for the top,
     // and the whole chain of them that follows is looked up at once.
     if (kExprProductions[rule].length == 1) {
-        top->state = static_cast<std::uint16_t>(SettleRenamings(top[-1].state, top->state, token));
+        parse.state = SettleRenamings(parse.top[-1].state, parse.state, parse.token);
+        parse.top->state = static_cast<std::uint16_t>(parse.state);
         return;
     }
-    const std::span<const ExprEntry> popped = Pop(top, kExprProductions[rule].length);
-    double value = popped[0].value;
-    if (!RuleValue(rule, popped, value))
+    const std::span<const ExprEntry> popped = Pop(parse, kExprProductions[rule].length);
+    const ExprResult result = RuleValue(rule, popped);
+    if (!result.ok)
         m_bMathError = true;
-    m_cur.value = value;
-    m_cur.state = static_cast<std::uint16_t>(GotoState(rule, *top));
     // A reduction pops at least as many entries as it pushes: the stack has room.
-    *++top = ExprEntry{m_cur.state, m_cur.keyword, m_cur.value};
+    Push(parse, ExprEntry{static_cast<std::uint16_t>(GotoState(rule, *parse.top)), m_cur.keyword, result.value});
 }
 
 inline int CExprEvaluator::GotoState(int rule, const ExprEntry& below)
@@ -88,21 +91,20 @@ inline int CExprEvaluator::GotoState(int rule, const ExprEntry& below)
 
 void CExprEvaluator::Evaluate()
 {
-    m_nPos = 0;
     m_nError = 0;
     m_bMathError = false;
     m_bFailed = false;
     m_cur = ExprEntry{};
-    ExprEntry* top = m_stack.data();
-    *top = m_cur;
-    ExprToken token = NextToken();
+    m_stack[0] = m_cur;
+    ParseState parse{m_stack.data(), 0, 0, TOKEN_END};
+    parse.token = NextToken(parse.pos);
     for (;;) {
-        const ExprAction action = kExprActions[top->state][token];
+        const ExprAction action = kExprActions[parse.state][parse.token];
         if (action.kind == ExprActionKind::Shift) {
-            if (!Shift(action.argument, top, token))
+            if (!Shift(parse, action.argument))
                 break;
         } else if (action.kind == ExprActionKind::Reduce) {
-            Reduce(action.argument, top, token);
+            Reduce(parse, action.argument);
         } else {
             if (action.kind == ExprActionKind::Error)
                 m_nError = action.argument;
@@ -113,5 +115,5 @@ void CExprEvaluator::Evaluate()
     }
     // A mathematical failure does not stop parsing, but it fails the whole text.
     m_bFailed = m_nError != 0 || m_bMathError;
-    m_dAnswer = m_bFailed ? 0.0 : top->value;
+    m_dAnswer = m_bFailed ? 0.0 : parse.top->value;
 }

@@ -39,9 +39,17 @@ public:
 private:
     static constexpr int kStackSize = 100;
 
-    // The lookahead and the top of the stack live in Evaluate's locals, where
-    // they stay in registers; the parser's steps take them by reference.
-    ExprToken NextToken();
+    // Where parsing stands. Evaluate keeps it in locals, and the parser's
+    // steps take it by reference: inlined into Evaluate's loop, it stays in
+    // registers.
+    struct ParseState {
+        ExprEntry* top;  // the top entry of m_stack
+        int state;       // the top entry's state
+        std::size_t pos; // the scan position, as m_nPos is to the scanner
+        ExprToken token; // the lookahead
+    };
+
+    ExprToken NextToken(std::size_t& pos);
     ExprToken ScanToken();
     ExprToken ScanNumber();
     ExprToken ScanName();
@@ -50,13 +58,13 @@ private:
     bool ScanVariable(const ExprName& name);
     bool LookupVariable(const ExprName& name, double& value) const;
 
-    bool Push(ExprEntry*& top, const ExprEntry& entry);
+    bool Push(ParseState& parse, const ExprEntry& entry);
     // Removes the top `count` entries and gives them, deepest first; they stay
     // readable until the next Push.
-    std::span<const ExprEntry> Pop(ExprEntry*& top, int count) const;
+    std::span<const ExprEntry> Pop(ParseState& parse, int count) const;
     // False when the stack is full.
-    bool Shift(int state, ExprEntry*& top, ExprToken& token);
-    void Reduce(int rule, ExprEntry*& top, ExprToken token);
+    bool Shift(ParseState& parse, int state);
+    void Reduce(ParseState& parse, int rule);
     static int GotoState(int rule, const ExprEntry& below);
 
     ExprText m_strExpr; // as given: the scanner reads letters without regard to case
@@ -64,5 +72,5 @@ private:
     bool m_bMathError = false;
     std::array<ExprEntry, kStackSize> m_stack; // slots above the top are unset
     ExprVariableList m_varList;
-    std::size_t m_nPos = 0;
+    std::size_t m_nPos = 0; // the scanner's position
 };

@@ -46,56 +46,49 @@ consteval int Keyword(std::u16string_view name)
     throw "not a keyword";
 }
 
-// `value` = f(x) when the guard holds.
+// f(x) when the guard holds.
 template<typename Function>
-bool Guarded(bool guard, Function f, double x, double& value)
+ExprResult Guarded(bool guard, Function f, double x)
 {
     if (!guard)
-        return false;
-    value = f(x);
-    return true;
+        return kExprFailure;
+    return {f(x)};
 }
 
 } // namespace
 
-bool ApplyFunction(int function, double x, double& value)
+ExprResult ApplyFunction(int function, double x)
 {
     switch (function) {
     case Keyword(u"ABS"):
-        value = std::fabs(x);
-        return true;
+        return {std::fabs(x)};
     case Keyword(u"ATAN"):
-        value = std::atan(x);
-        return true;
+        return {std::atan(x)};
     case Keyword(u"COS"):
-        return Guarded(TrigonometricRange(x), [](double y) { return std::cos(y); }, x, value);
+        return Guarded(TrigonometricRange(x), [](double y) { return std::cos(y); }, x);
     case Keyword(u"EXP"):
-        return Guarded(ExponentRange(x), [](double y) { return std::exp(y); }, x, value);
+        return Guarded(ExponentRange(x), [](double y) { return std::exp(y); }, x);
     case Keyword(u"LN"):
-        return Guarded(x > 0.0, [](double y) { return std::log(y); }, x, value);
+        return Guarded(x > 0.0, [](double y) { return std::log(y); }, x);
     case Keyword(u"ROUND"):
-        return Guarded(WholeNumberRange(x), [](double y) { return static_cast<double>(*RoundToInt(y)); }, x, value);
+        return Guarded(WholeNumberRange(x), [](double y) { return static_cast<double>(*RoundToInt(y)); }, x);
     case Keyword(u"SIN"):
-        return Guarded(TrigonometricRange(x), [](double y) { return std::sin(y); }, x, value);
+        return Guarded(TrigonometricRange(x), [](double y) { return std::sin(y); }, x);
     case Keyword(u"SQRT"):
-        return Guarded(x >= 0.0, [](double y) { return std::sqrt(y); }, x, value);
+        return Guarded(x >= 0.0, [](double y) { return std::sqrt(y); }, x);
     // SQR is the square root too: the guard differs from SQRT's and a negative argument gives NaN.
     case Keyword(u"SQR"):
-        return Guarded(SqrRange(x), [](double y) { return std::sqrt(y); }, x, value);
+        return Guarded(SqrRange(x), [](double y) { return std::sqrt(y); }, x);
     case Keyword(u"TRUNC"):
-        return Guarded(WholeNumberRange(x), [](double y) { return std::trunc(y); }, x, value);
+        return Guarded(WholeNumberRange(x), [](double y) { return std::trunc(y); }, x);
     case Keyword(u"NOT"):
-        value = NearZero(x) ? 1.0 : 0.0;
-        return true;
+        return {NearZero(x) ? 1.0 : 0.0};
     case Keyword(u"BOOL"):
-        value = NearZero(x) ? 0.0 : 1.0;
-        return true;
+        return {NearZero(x) ? 0.0 : 1.0};
     case Keyword(u"SGN"):
-        value = x > 0.0 ? 1.0 : 0.0;
-        return true;
+        return {x > 0.0 ? 1.0 : 0.0};
     default: // no function: x passes through
-        value = x;
-        return true;
+        return {x};
     }
 }
 

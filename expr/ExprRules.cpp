@@ -14,74 +14,65 @@ bool NearZeroDivisor(double right)
     return std::fabs(right) < 1e-6;
 }
 
-bool Quotient(double left, double right, double& value)
+ExprResult Quotient(double left, double right)
 {
     if (NearZeroDivisor(right))
-        return false;
-    value = left / right;
-    return true;
+        return kExprFailure;
+    return {left / right};
 }
 
 // Always e^(right * ln left), whole exponents included: a negative or zero
 // base fails, and so does an exponent product too large for any double.
-bool Power(double left, double right, double& value)
+ExprResult Power(double left, double right)
 {
     if (left < 0.0)
-        return false;
+        return kExprFailure;
     const double exponent = right * std::log(left);
     if (!(-11356.0 <= exponent && exponent <= 11356.0))
-        return false;
-    value = std::exp(exponent);
-    return true;
+        return kExprFailure;
+    return {std::exp(exponent)};
 }
 
 // The remainder of the 32-bit division of the rounded operands; it takes the
 // sign of the left one (-5 MOD 3 is -2).
-bool Remainder(double left, double right, double& value)
+ExprResult Remainder(double left, double right)
 {
     if (NearZeroDivisor(right))
-        return false;
+        return kExprFailure;
     const std::optional<std::int32_t> dividend = RoundToInt(left);
     const std::optional<std::int32_t> divisor = RoundToInt(right);
     // 5 MOD 0.3 rounds its divisor to 0.
     if (!dividend || !divisor || *divisor == 0)
-        return false;
+        return kExprFailure;
     // The quotient of the smallest 32-bit number by -1 does not fit; the remainder is 0.
-    value = *divisor == -1 ? 0.0 : static_cast<double>(*dividend % *divisor);
-    return true;
+    return {*divisor == -1 ? 0.0 : static_cast<double>(*dividend % *divisor)};
 }
 
 } // namespace
 
-bool RuleValue(int rule, std::span<const ExprEntry> popped, double& value)
+ExprResult RuleValue(int rule, std::span<const ExprEntry> popped)
 {
     // For the two-operand rules popped[0] is the left operand and popped[2] the right.
     switch (rule) {
     case 1: // Expr = Expr "+" Term
-        value = popped[0].value + popped[2].value;
-        return true;
+        return {popped[0].value + popped[2].value};
     case 2: // Expr = Expr "-" Term
-        value = popped[0].value - popped[2].value;
-        return true;
+        return {popped[0].value - popped[2].value};
     case 4: // Term = Term "*" Factor
-        value = popped[0].value * popped[2].value;
-        return true;
+        return {popped[0].value * popped[2].value};
     case 5: // Term = Term "/" Factor
-        return Quotient(popped[0].value, popped[2].value, value);
+        return Quotient(popped[0].value, popped[2].value);
     case 7: // Factor = Signed "^" Factor
-        return Power(popped[0].value, popped[2].value, value);
+        return Power(popped[0].value, popped[2].value);
     case 100: // Factor = Factor "MOD" Factor
-        return Remainder(popped[0].value, popped[2].value, value);
+        return Remainder(popped[0].value, popped[2].value);
     case 9: // Signed = "-" Atom
-        value = -popped[1].value;
-        return true;
+        return {-popped[1].value};
     case 14: // Primary = "(" Expr ")"
-        value = popped[1].value;
-        return true;
+        return {popped[1].value};
     case 16: // Primary = function "(" Expr ")"
-        return ApplyFunction(popped[0].keyword, popped[2].value, value);
+        return ApplyFunction(popped[0].keyword, popped[2].value);
     default: // 3, 6, 8, 10, 12, 15: one symbol becomes another, its value unchanged
-        value = popped[0].value;
-        return true;
+        return {popped[0].value};
     }
 }
