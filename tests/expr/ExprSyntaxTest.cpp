@@ -188,4 +188,31 @@ TEST(ExprSyntax, LongFormulaIsReadToItsEnd)
     EXPECT_EQ(EvaluateFormula(manyZeros + "E-399*1", 30, 45).answer, 10.0);
 }
 
+// The scanner finds the end of the text by its position, not by a NUL: a NUL
+// inside the text is an unknown character like any other.
+TEST(ExprSyntax, NulInsideTheTextIsAnUnknownCharacter)
+{
+    for (const std::u16string& text : {std::u16string(u"1+2\0", 4), std::u16string(u"1\0+2", 4),
+                                       std::u16string(u"a1\0", 3), std::u16string(u"2.5\0", 4)}) {
+        CExprEvaluator evaluator{CString(text)};
+        evaluator.BindVariable(30.0, u"a1");
+        evaluator.Evaluate();
+        EXPECT_TRUE(evaluator.m_bFailed) << text.size();
+        EXPECT_EQ(evaluator.m_nError, 4) << text.size();
+    }
+}
+
+// Short texts are kept inside the evaluator, longer ones on the heap: a name or
+// a number that ends right at the end of the text reads the same either way.
+TEST(ExprSyntax, TextsOfEveryLengthAroundTheInlineCopyReadToTheirEnd)
+{
+    for (std::size_t length = 56; length <= 72; ++length) {
+        std::string text(length - 4, ' ');
+        text += "a1+1";
+        EXPECT_EQ(EvaluateFormula(text, 30, 45).answer, 31.0) << length;
+        text.replace(text.size() - 4, 4, "1+a1");
+        EXPECT_EQ(EvaluateFormula(text, 30, 45).answer, 31.0) << length;
+    }
+}
+
 } // namespace
