@@ -19,9 +19,14 @@ struct DialogControlTemplate {
     int width;
     int height;
     std::uint32_t style;
-    // What screen readers call the control when neither its caption nor a label
-    // before it names it; null otherwise.
-    const char* accessibleName = nullptr;
+};
+
+// What screen readers call a control, in words a person would say ("change
+// sign" for "+/-"), and what they add when asked about it.
+struct DialogControlAccessibility {
+    int id;
+    const char* name;
+    const char* description = nullptr;  // null when the name says enough
 };
 
 struct DialogTemplate {
@@ -34,6 +39,9 @@ struct DialogTemplate {
     int height;
     // Template order: also the tab order and the z-order (first is topmost).
     std::span<const DialogControlTemplate> controls;
+    // Controls not listed here are named by their caption; an edit field
+    // without a caption by the static text just before it, its label.
+    std::span<const DialogControlAccessibility> accessibility;
 };
 
 // The dialog resource with this id, or null when the program has none.

@@ -102,17 +102,25 @@ QWidget* CreateControl(QWidget& dialog, const DialogControlTemplate& item)
     return nullptr;
 }
 
-// Screen readers name a control by its caption; an edit field has none and is
-// named by the static text just before it, its label.
-QString AccessibleName(std::span<const DialogControlTemplate> controls, std::size_t index)
+// Screen readers name a control by the template's words for it, else by its
+// caption; an edit field has none and is named by the static text just before
+// it, its label.
+void ApplyAccessibility(QWidget& control, const DialogTemplate& dialogTemplate, std::size_t index)
 {
-    const DialogControlTemplate& item = controls[index];
-    if (item.accessibleName != nullptr)
-        return QString::fromUtf8(item.accessibleName);
-    if (item.controlClass == DialogControlClass::Edit && index > 0 &&
-        controls[index - 1].controlClass == DialogControlClass::Static)
-        return QString::fromUtf8(controls[index - 1].caption);
-    return QString::fromUtf8(item.caption);
+    const DialogControlTemplate& item = dialogTemplate.controls[index];
+    const auto entry = std::ranges::find(dialogTemplate.accessibility, item.id, &DialogControlAccessibility::id);
+    if (entry != dialogTemplate.accessibility.end()) {
+        control.setAccessibleName(QString::fromUtf8(entry->name));
+        if (entry->description != nullptr)
+            control.setAccessibleDescription(QString::fromUtf8(entry->description));
+        return;
+    }
+    const DialogControlTemplate* label = index > 0 ? &dialogTemplate.controls[index - 1] : nullptr;
+    if (item.controlClass == DialogControlClass::Edit && label != nullptr &&
+        label->controlClass == DialogControlClass::Static)
+        control.setAccessibleName(QString::fromUtf8(label->caption));
+    else
+        control.setAccessibleName(QString::fromUtf8(item.caption));
 }
 
 void ApplyStyle(QWidget& control, DWORD style)
@@ -176,7 +184,7 @@ DialogWindow BuildDialogWindow(const DialogTemplate& dialogTemplate)
         SetControlId(*control, items[index].id);
         SetControlStyle(*control, items[index].style);
         control->setGeometry(PixelRect(items[index]));
-        control->setAccessibleName(AccessibleName(items, index));
+        ApplyAccessibility(*control, dialogTemplate, index);
         ApplyStyle(*control, items[index].style);
         dialog.controls.push_back(control);
     }

@@ -1,5 +1,5 @@
-// The dialog as built from template 258: units, places, order, names and the
-// state the calculator starts in.
+// The dialog as built from template 258: units, places, order and the state
+// the calculator starts in.
 #include "CalcDialogFixture.h"
 #include "CalcDlgIds.h"
 #include "Controls.h"
@@ -124,27 +124,6 @@ TEST_F(CalcDialogTest, EarlierControlsLieAboveLaterOnes)
 {
     const QPoint overlap(178, 100);  // inside both "7" and "8"
     EXPECT_EQ(ControlId(*Window().childAt(overlap)), 1000);
-}
-
-struct NameRow {
-    int id;
-    const char* name;
-};
-
-TEST_F(CalcDialogTest, ScreenReadersFindEveryControlByName)
-{
-    const NameRow rows[] = {
-        {IDC_RESULT, "Result"}, {IDC_A1, "a1"}, {IDC_A2, "a2"}, {IDC_EXPRESS, "Express"},
-        {IDC_CLOSE, "Close"},   {IDC_ANGLE, "Angle"}, {IDC_INV, "Inv"},
-    };
-    for (const NameRow& row : rows)
-        EXPECT_EQ(Control(row.id).accessibleName(), row.name) << "control " << row.id;
-    for (const int id : CCalcDlg::kSkinButtonIds) {
-        const auto* button = qobject_cast<QAbstractButton*>(&Control(id));
-        ASSERT_NE(button, nullptr) << "control " << id;
-        EXPECT_FALSE(button->accessibleName().isEmpty()) << "control " << id;
-        EXPECT_EQ(button->accessibleName(), button->text()) << "control " << id;
-    }
 }
 
 } // namespace

@@ -157,14 +157,14 @@ click_key() {
 }
 
 if [ "$mode" = headless ]; then
-    calculator press 1 + 1 = || fail "could not press the keys"
+    calculator press 1 plus 1 equals || fail "could not press the keys"
     expect_result 2 '"1" "+" "1" "=" pressed through the accessibility bus'
 else
     surface=$(sed -n 's/.*get_xdg_surface(new id xdg_surface@[0-9]*, \(wl_surface@[0-9]*\)).*/\1/p' "$work/raruvid.log" | head -n 1)
     origin=$(locate_window) || { echo "FAIL: the pointer never entered the window"; exit 1; }
     read -r left top <<<"$origin"
     echo "ok: the window lies at $left,$top on the output"
-    for key in 1 + 1 =; do
+    for key in 1 plus 1 equals; do
         click_key "$key"
     done
     expect_result 2 '"1" "+" "1" "=" clicked with the pointer'
@@ -194,7 +194,7 @@ else
     fi
 fi
 
-calculator press Close || fail "could not press Close"
+calculator press close || fail "could not press close"
 program_ended() {
     ! kill -0 "$app_pid" 2>/dev/null
 }
