@@ -9,6 +9,7 @@
 #include "QtText.h"
 #include "WidgetText.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -26,10 +27,16 @@ CString ControlText(const QWidget& control)
     return FromQString(WidgetText(control));
 }
 
+// Screen readers are told of the new text as a change of the field's value,
+// besides the text change the field reports itself: a new result is announced.
 void SetControlText(QWidget& control, const CString& text)
 {
-    if (ControlText(control) != text)
-        SetWidgetText(control, ToQString(text));
+    if (ControlText(control) == text)
+        return;
+    const QString value = ToQString(text);
+    SetWidgetText(control, value);
+    QAccessibleValueChangeEvent event(&control, value);
+    QAccessible::updateAccessibility(&event);
 }
 
 std::optional<double> ReadNumber(const CString& text)
