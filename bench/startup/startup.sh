@@ -14,21 +14,11 @@ settle_ms=1500
 command -v Xvfb >/dev/null || { echo "startup: Xvfb is missing (tools/install-deps.sh bench)" >&2; exit 2; }
 command -v xcalc >/dev/null || { echo "startup: xcalc is missing (tools/install-deps.sh bench)" >&2; exit 2; }
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=tests/lib/x11-session.sh
+. "$(dirname "$0")/../../tests/lib/x11-session.sh"
+begin_session
+work=$session_work
+start_xvfb 5 || { echo "startup: Xvfb did not start" >&2; exit 2; }
 
 # A run that fails (no window, a picture that never settles) is reported and
 # left out of the medians.

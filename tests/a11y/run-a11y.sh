@@ -13,29 +13,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
 
-skip() {
-    echo "skipped: $*"
-    exit 77
-}
-
-# Waits up to five seconds for a command to succeed.
-wait_for() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Processes started inside the session; stopped last first, so the program
-# goes before the bus it talks to.
-pids=()
-stop_started() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-}
+# shellcheck source=tests/lib/outcome.sh
+. "$here/../lib/outcome.sh"
+# shellcheck source=tests/lib/x11-session.sh
+. "$here/../lib/x11-session.sh"
 
 accessibility_bus_is_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
@@ -58,7 +39,7 @@ run_reader() {
     for attempt in 1 2; do
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/raruvid.log" 2>&1 &
         app_pid=$!
-        pids+=("$app_pid")
+        track "$app_pid"
         status=0
         reader wait "$app_pid" || status=$?
         [ "$status" -eq 2 ] || break
@@ -100,11 +81,12 @@ run_qt_test() {
 # Inside the D-Bus session: the accessibility bus, then what runs on it.
 in_session() {
     local mode=$1 binary=$2 work=$3
-    trap stop_started EXIT
+    # Processes started inside the session, stopped before it ends.
+    trap stop_all EXIT
     # The bus is up before the program looks for it: a program that finds no
     # accessibility bus at start never joins one.
     "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
-    pids+=($!)
+    track $!
     wait_for accessibility_bus_is_up || { cat "$work/launcher.log"; echo "FAIL: no accessibility bus"; return 1; }
     case "$mode" in
         reader) run_reader "$binary" "$work" ;;
@@ -124,25 +106,12 @@ case "$mode" in
     *) echo "usage: run-a11y.sh reader RARUVID | run-a11y.sh qt-test TEST_PROGRAM" >&2; exit 2 ;;
 esac
 [ -x "$binary" ] || skip "$binary is not built"
-for tool in Xvfb dbus-run-session dbus-send timeout "$launcher"; do
-    command -v "$tool" >/dev/null || skip "no $tool here (tools/install-deps.sh e2e installs it)"
-done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "no pyatspi here (tools/install-deps.sh e2e installs it)"
+require_commands Xvfb dbus-run-session dbus-send timeout "$launcher"
+require_pyatspi
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The server picks a free display itself, so parallel test runs do not collide.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for test -s "$work/display" || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+begin_session
+work=$session_work
+start_xvfb 5 || { echo "FAIL: Xvfb did not start"; exit 1; }
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY AT_SPI_BUS_ADDRESS
 # A sanitizer build reports leaks at exit; those of the system libraries are not ours.

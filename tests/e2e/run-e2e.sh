@@ -8,44 +8,20 @@ set -euo pipefail
 
 program=$1
 screenshot=$2
-[ -x "$program" ] || { echo "skipped: $program is not built"; exit 77; }
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/lib/outcome.sh
+. "$here/../lib/outcome.sh"
+# shellcheck source=tests/lib/x11-session.sh
+. "$here/../lib/x11-session.sh"
+[ -x "$program" ] || skip "$program is not built"
+begin_session
+work=$session_work
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+start_xvfb 5 || { echo "FAIL: Xvfb did not start"; exit 1; }
 
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# The server picks a free display itself, so parallel test runs do not collide.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-
-# The X server of some sandboxes now and then resets a new connection; a tool
-# that could not connect is run again, so only the program is under test.
+# The X server of some sandboxes now and then resets a new connection.
 xdotool() {
-    local attempt
-    for attempt in 1 2 3; do
-        command xdotool "$@" && return 0
-        sleep 0.2
-    done
-    return 1
+    x_retry command xdotool "$@"
 }
 
 # The first visible window with this exact name, waiting up to ten seconds.
@@ -62,12 +38,13 @@ find_window() {
 xdotool mousemove 0 0
 
 # A sanitizer build reports leaks at exit; those of the system libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$here/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # A start whose connection to the server was reset is tried once more.
 window=
-for attempt in 1 2; do
+for _ in 1 2; do
     "$program" >"$work/raruvid.log" 2>&1 &
     app_pid=$!
+    track "$app_pid"
     window=$(find_window '^Raruvid Udodidevud$') && break
     kill -0 "$app_pid" 2>/dev/null && break
     wait "$app_pid" || true
@@ -120,18 +97,21 @@ geometry() {
 
 sleep 0.5
 read -r left top size <<<"$(geometry)"
-[ "$size" = "344x345" ] && echo "ok: window is 344x345" || fail "window is $size, expected 344x345"
+if [ "$size" = "344x345" ]; then
+    echo "ok: window is 344x345"
+else
+    fail "window is $size, expected 344x345"
+fi
 if [ $((left - 340)) -ge -1 ] && [ $((left - 340)) -le 1 ] && [ $((top - 211)) -ge -1 ] && [ $((top - 211)) -le 1 ]; then
     echo "ok: window centred at $left,$top"
 else
     fail "window at $left,$top, expected centred near 340,211"
 fi
-shot=
-for _ in 1 2 3; do
-    import -window "$window" "png:$screenshot" 2>/dev/null && { shot=yes; break; }
-    sleep 0.2
-done
-[ -n "$shot" ] && echo "ok: screenshot in $screenshot" || fail "no screenshot"
+if x_retry import -window "$window" "png:$screenshot" 2>/dev/null; then
+    echo "ok: screenshot in $screenshot"
+else
+    fail "no screenshot"
+fi
 
 key_1
 key_plus

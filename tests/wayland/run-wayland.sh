@@ -19,43 +19,17 @@ case "$mode" in
     *) echo "usage: run-wayland.sh headless|nested RARUVID" >&2; exit 2 ;;
 esac
 
-skip() {
-    echo "skipped: $*"
-    exit 77
-}
+# shellcheck source=tests/lib/outcome.sh
+. "$here/../lib/outcome.sh"
+# shellcheck source=tests/lib/x11-session.sh
+. "$here/../lib/x11-session.sh"
 [ -x "$program" ] || skip "$program is not built"
-for tool in "${needed[@]}"; do
-    command -v "$tool" >/dev/null || skip "no $tool here (tools/install-deps.sh e2e installs it)"
-done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "no pyatspi here (tools/install-deps.sh e2e installs it)"
+require_commands "${needed[@]}"
+require_pyatspi
 
-# Weston wants a runtime folder of its own user, closed to others: mktemp's is.
-work=$(mktemp -d)
-pids=()
-# Started last, stopped first: the program before its compositor and buses.
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# Waits up to five seconds for a command to succeed.
-wait_for() {
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Weston wants a runtime folder of its own user, closed to others: the session's is.
+begin_session
+work=$session_work
 
 export XDG_RUNTIME_DIR=$work
 unset WAYLAND_DISPLAY WAYLAND_SOCKET
@@ -64,10 +38,9 @@ unset DISPLAY
 
 weston_options=(--socket=wayland-raruvid --idle-time=0 --no-config --log="$work/weston.log")
 if [ "$mode" = nested ]; then
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-    pids+=($!)
-    wait_for test -s "$work/display" || { cat "$work/xvfb.log"; skip "Xvfb did not start"; }
-    display_of_x=":$(cat "$work/display")"
+    start_xvfb 5 || skip "Xvfb did not start"
+    display_of_x=$DISPLAY
+    unset DISPLAY
     # An output smaller than the X screen leaves room beside it for the pointer to leave it.
     weston_options+=(--backend=x11-backend.so --use-pixman --width=1000 --height=740)
 else
@@ -75,7 +48,7 @@ else
 fi
 DISPLAY=$display_of_x weston "${weston_options[@]}" >"$work/weston.out" 2>&1 &
 weston_pid=$!
-pids+=("$weston_pid")
+track "$weston_pid"
 weston_is_up() {
     kill -0 "$weston_pid" 2>/dev/null && [ -S "$work/wayland-raruvid" ]
 }
@@ -86,7 +59,7 @@ fi
 echo "ok: Weston runs ($mode)"
 
 dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1 &
-pids+=($!)
+track $!
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
 wait_for test -S "$work/bus" || { cat "$work/dbus.log"; echo "FAIL: no session bus"; exit 1; }
 # The accessibility bus is up before the program looks for it.
@@ -96,7 +69,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-raruvid WAYLAND_DEBUG=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$program" >"$work/raruvid.log" 2>&1 &
 app_pid=$!
-pids+=("$app_pid")
+track "$app_pid"
 
 calculator() {
     timeout 20 /usr/bin/python3 "$here/calculator-atspi.py" "$@"
