@@ -1,65 +1,19 @@
 // Copies onto targets of several densities: which face lands in the logical
 // rectangle, how its pixels map to device pixels, and when they are smoothed.
+#include "BitmapSource.h"
 #include "CBitmap.h"
 #include "CDC.h"
 #include "DenseFixtureResources.h"
+#include "ImageContext.h"
 #include "ImageProbe.h"
 
 #include <gtest/gtest.h>
 
-#include <QFont>
-#include <QPainter>
-
-#include <cmath>
 #include <functional>
-#include <optional>
 
 namespace {
 
-constexpr COLORREF grey = RGB(128, 128, 128);
-
-// A context drawing into an image of `ratio` device pixels per logical pixel,
-// as a paint on a window of that density hands one out.
-class DenseTarget {
-public:
-    DenseTarget(int logicalWidth, int logicalHeight, qreal ratio)
-        : m_image(FilledImage(static_cast<int>(std::ceil(logicalWidth * ratio)),
-                              static_cast<int>(std::ceil(logicalHeight * ratio)), grey))
-    {
-        m_image.setDevicePixelRatio(ratio);
-        m_painter.emplace(&m_image);
-        m_dc.emplace(*m_painter, QFont());
-    }
-
-    CDC& dc() { return *m_dc; }
-    // The device pixels.
-    const QImage& Finish()
-    {
-        m_dc.reset();
-        m_painter.reset();
-        return m_image;
-    }
-
-private:
-    QImage m_image;
-    std::optional<QPainter> m_painter;
-    std::optional<CDC> m_dc;
-};
-
-// A memory context holding a resource bitmap, ready as a copy source.
-struct Source {
-    explicit Source(UINT id)
-    {
-        bitmap.LoadBitmap(id);
-        memory.CreateCompatibleDC(nullptr);
-        previous = memory.SelectObject(&bitmap);
-    }
-    ~Source() { memory.SelectObject(previous); }
-
-    CBitmap bitmap;
-    CDC memory;
-    CBitmap* previous = nullptr;
-};
+constexpr COLORREF grey = ImageContext::blank;
 
 using DeviceColour = std::function<COLORREF(int x, int y)>;
 
@@ -87,8 +41,8 @@ TEST(DenseCopy, OneDevicePixelPerLogicalPixelCopiesTheImage)
          [](CDC& target, CDC& source) { return target.StretchBlt(1, 1, 2, 2, &source, 0, 0, 2, 2, SRCCOPY); }},
     };
     for (const Row& row : rows) {
-        Source source(withDenseFace);
-        DenseTarget target(4, 4, 1);
+        BitmapSource source(withDenseFace);
+        ImageContext target(4, 4, 1);
         ASSERT_TRUE(row.copy(target.dc(), source.memory)) << row.name;
         const QImage& image = target.Finish();
         ExpectDevicePixels(image, QRect(1, 1, 2, 2), [](int x, int y) { return PlainColour(x - 1, y - 1); }, row.name);
@@ -128,8 +82,8 @@ TEST(DenseCopy, TwiceDenseTargetsShowTheDenseFace)
          QRect(0, 0, 4, 4), [](int x, int y) { return DenseColour(3 - x, y); }},
     };
     for (const Row& row : rows) {
-        Source source(withDenseFace);
-        DenseTarget target(4, 4, 2);
+        BitmapSource source(withDenseFace);
+        ImageContext target(4, 4, 2);
         ASSERT_TRUE(row.copy(target.dc(), source.memory)) << row.name;
         ExpectDevicePixels(target.Finish(), row.deviceArea, row.expected, row.name);
     }
@@ -147,8 +101,8 @@ TEST(DenseCopy, BitmapsWithoutADenseFaceArePixelDoubled)
         {"dense bitmap refused by the loader", malformedDense},
     };
     for (const Row& row : rows) {
-        Source source(row.id);
-        DenseTarget target(2, 2, 2);
+        BitmapSource source(row.id);
+        ImageContext target(2, 2, 2);
         ASSERT_TRUE(target.dc().BitBlt(0, 0, 2, 2, &source.memory, 0, 0, SRCCOPY)) << row.name;
         ExpectDevicePixels(target.Finish(), QRect(0, 0, 4, 4), [](int x, int y) { return PlainColour(x / 2, y / 2); },
                            row.name);
@@ -176,8 +130,8 @@ TEST(DenseCopy, TheDenseFaceIsSmoothedOnlyWhereItsPixelsSplitDevicePixels)
         {"twice dense, stretched to twice the size with averaging", 2, HALFTONE, 4, true},
     };
     for (const Row& row : rows) {
-        Source source(withDenseFace);
-        DenseTarget target(row.logicalSide, row.logicalSide, row.ratio);
+        BitmapSource source(withDenseFace);
+        ImageContext target(row.logicalSide, row.logicalSide, row.ratio);
         target.dc().SetStretchBltMode(row.stretchMode);
         ASSERT_TRUE(
             target.dc().StretchBlt(0, 0, row.logicalSide, row.logicalSide, &source.memory, 0, 0, 2, 2, SRCCOPY))
@@ -199,8 +153,8 @@ TEST(DenseCopy, TheDenseFaceIsSmoothedOnlyWhereItsPixelsSplitDevicePixels)
 
 TEST(DenseCopy, AnUnscaledCopyAtOneAndAHalfIsSmoothedToo)
 {
-    Source source(withDenseFace);
-    DenseTarget target(2, 2, 1.5);
+    BitmapSource source(withDenseFace);
+    ImageContext target(2, 2, 1.5);
     ASSERT_TRUE(target.dc().BitBlt(0, 0, 2, 2, &source.memory, 0, 0, SRCCOPY));
     const QImage& image = target.Finish();
     ASSERT_EQ(image.size(), QSize(3, 3));

@@ -1,67 +1,26 @@
+#include "BitmapSource.h"
 #include "CBitmap.h"
 #include "CDC.h"
 #include "CFont.h"
 #include "DrawingObjectCount.h"
 #include "FixtureResources.h"
+#include "ImageContext.h"
 #include "ImageProbe.h"
 
 #include <gtest/gtest.h>
 
-#include <QFont>
-#include <QPainter>
-
-#include <optional>
-
 namespace {
 
-constexpr COLORREF grey = RGB(128, 128, 128);
+constexpr COLORREF grey = ImageContext::blank;
 constexpr COLORREF red = RGB(255, 0, 0);
 constexpr COLORREF green = RGB(0, 255, 0);
 constexpr COLORREF blue = RGB(0, 0, 255);
 constexpr COLORREF white = RGB(255, 255, 255);
 
-// A context drawing into an image, as a paint hands one out.
-class ImageContext {
-public:
-    ImageContext(int width, int height) : m_image(FilledImage(width, height, grey))
-    {
-        m_painter.emplace(&m_image);
-        m_dc.emplace(*m_painter, QFont());
-    }
-
-    CDC& dc() { return *m_dc; }
-    const QImage& Finish()
-    {
-        m_dc.reset();
-        m_painter.reset();
-        return m_image;
-    }
-
-private:
-    QImage m_image;
-    std::optional<QPainter> m_painter;
-    std::optional<CDC> m_dc;
-};
-
-// A memory context holding a resource bitmap, ready as a copy source.
-struct Source {
-    explicit Source(UINT id)
-    {
-        bitmap.LoadBitmap(id);
-        memory.CreateCompatibleDC(nullptr);
-        previous = memory.SelectObject(&bitmap);
-    }
-    ~Source() { memory.SelectObject(previous); }
-
-    CBitmap bitmap;
-    CDC memory;
-    CBitmap* previous = nullptr;
-};
-
 TEST(CDC, BitBltCopiesUnscaledAndOnlyWhatTheSourceHas)
 {
     ImageContext target(6, 4);
-    Source source(fixtureGradient);
+    BitmapSource source(fixtureGradient);
     // A 5 x 3 area from (1, 0) of a 3 x 2 bitmap: only 2 x 2 pixels exist.
     EXPECT_TRUE(target.dc().BitBlt(2, 1, 5, 3, &source.memory, 1, 0, SRCCOPY));
     const QImage& image = target.Finish();
@@ -88,7 +47,7 @@ TEST(CDC, StretchBltScalesEachDirectionWithNearestPixels)
     };
     for (const Row& row : rows) {
         ImageContext target(8, 6);
-        Source source(fixtureQuadrants);
+        BitmapSource source(fixtureQuadrants);
         EXPECT_TRUE(target.dc().StretchBlt(row.x, row.y, row.width, row.height, &source.memory, 0, 0, 2, 2, SRCCOPY))
             << row.name;
         const QImage& image = target.Finish();
@@ -106,7 +65,7 @@ TEST(CDC, StretchBltScalesEachDirectionWithNearestPixels)
 TEST(CDC, HalftoneStretchingBlendsAtTheSeams)
 {
     ImageContext target(8, 1);
-    Source source(fixtureQuadrants);
+    BitmapSource source(fixtureQuadrants);
     EXPECT_EQ(target.dc().SetStretchBltMode(HALFTONE), COLORONCOLOR);
     target.dc().StretchBlt(0, 0, 8, 1, &source.memory, 0, 0, 2, 1, SRCCOPY);
     const COLORREF seam = PixelAt(target.Finish(), 4, 0);
@@ -117,7 +76,7 @@ TEST(CDC, HalftoneStretchingBlendsAtTheSeams)
 TEST(CDC, CopiesFailWithoutASourceBitmapOrWithAnotherOperation)
 {
     ImageContext target(4, 4);
-    Source source(fixtureQuadrants);
+    BitmapSource source(fixtureQuadrants);
     CDC empty;
     empty.CreateCompatibleDC(nullptr);
     EXPECT_FALSE(target.dc().BitBlt(0, 0, 2, 2, &empty, 0, 0, SRCCOPY));
@@ -133,7 +92,7 @@ TEST(CDC, AMemoryContextDrawsIntoItsSelectedBitmap)
 {
     CBitmap canvas;
     canvas.LoadBitmap(fixtureGradient);
-    Source source(fixtureQuadrants);
+    BitmapSource source(fixtureQuadrants);
     CDC memory;
     memory.CreateCompatibleDC(nullptr);
     CBitmap* initial = memory.SelectObject(&canvas);
