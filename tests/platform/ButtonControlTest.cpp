@@ -1,4 +1,5 @@
 #include "ButtonControl.h"
+#include "ButtonOwner.h"
 #include "CButton.h"
 #include "CDC.h"
 #include "CFont.h"
@@ -7,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFont>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -20,18 +19,9 @@ namespace {
 constexpr int buttonId = 1000;
 
 // The owner: records every notification it gets.
-class OwnerWindow : public CWnd {
+class OwnerWindow : public ButtonOwner {
 public:
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-    static const MessageMap* GetThisMessageMap()
-    {
-        static constexpr MessageEntry entries[] = {
-            OnCommandRange<BN_CLICKED, 0, 0xFFFF, &OwnerWindow::OnClicked>(),
-        };
-        static constexpr MessageMap map{&CWnd::GetThisMessageMap, entries};
-        return &map;
-    }
-    void OnClicked(UINT nID) { clicks.push_back(nID); }
+    void OnClicked(UINT nID) override { clicks.push_back(nID); }
 
     std::vector<UINT> clicks;
 };
@@ -125,9 +115,7 @@ TEST_F(ButtonControlTest, AReleaseWithoutAPressNeverClicksAndGivesTheCaptureBack
     pointer->MoveTo(inside);
     button.SetState(TRUE);
     button.SetCapture();
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 10), control->mapToGlobal(QPointF(20, 10)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &release);
+    SendStrayRelease(*control, QPointF(20, 10));
     EXPECT_TRUE(owner.clicks.empty());
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
 }

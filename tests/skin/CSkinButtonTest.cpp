@@ -1,6 +1,7 @@
 #include "CSkinButton.h"
 
 #include "ButtonControl.h"
+#include "ButtonOwner.h"
 #include "Controls.h"
 #include "DrawingObjectCount.h"
 #include "ImageProbe.h"
@@ -10,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -26,18 +25,9 @@ constexpr COLORREF dialogBackground = RGB(204, 235, 255);
 
 // The dialog's stand-in: records each click with the face state the clicked
 // button showed while the handler ran.
-class OwnerWindow : public CWnd {
+class OwnerWindow : public ButtonOwner {
 public:
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
-    static const MessageMap* GetThisMessageMap()
-    {
-        static constexpr MessageEntry entries[] = {
-            OnCommandRange<BN_CLICKED, 0, 0xFFFF, &OwnerWindow::OnClicked>(),
-        };
-        static constexpr MessageMap map{&CWnd::GetThisMessageMap, entries};
-        return &map;
-    }
-    void OnClicked(UINT nID)
+    void OnClicked(UINT nID) override
     {
         auto* button = dynamic_cast<CSkinButton*>(CWnd::FromHandlePermanent(
             reinterpret_cast<HWND>(GetCurrentMessage()->lParam)));
@@ -84,13 +74,6 @@ protected:
 
     // What the user sees of a button.
     QImage Shown(const QWidget* control) { return m_window.grab(control->geometry()).toImage(); }
-
-    void SendStrayRelease(QWidget* control)
-    {
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(control, &release);
-    }
 
     static constexpr QPoint inSeven{20, 15};
     static constexpr QPoint alsoInSeven{22, 16};
@@ -166,7 +149,7 @@ TEST_F(SkinButtonTest, ReleasedAfterDraggingOffItDoesNotClick)
 TEST_F(SkinButtonTest, AReleaseWithoutAPressEndsNormalWithoutAClick)
 {
     pointer->MoveTo(inSeven);
-    SendStrayRelease(seven);
+    SendStrayRelease(*seven, QPointF(5, 5));
     EXPECT_TRUE(owner.clicks.empty());
     EXPECT_EQ(sevenButton.m_nFaceState, CSkinButton::Normal);
     pointer->MoveTo(alsoInSeven);

@@ -1,5 +1,7 @@
 #include "PointerDriver.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -38,4 +40,11 @@ void PointerDriver::Click(QPoint point)
 {
     Press(point);
     Release(point);
+}
+
+void SendStrayRelease(QWidget& control, QPointF at)
+{
+    QMouseEvent release(QEvent::MouseButtonRelease, at, control.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &release);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
 
 class QWidget;
 class QWindow;
@@ -24,3 +25,7 @@ private:
 
 // Shows a top-level widget and waits until it can receive input.
 void ShowForInput(QWidget& window);
+
+// Sends a left-button release straight to a control, at a point of its own:
+// Qt's routing never delivers a release without a press, so the driver cannot.
+void SendStrayRelease(QWidget& control, QPointF at);
