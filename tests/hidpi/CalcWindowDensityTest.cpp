@@ -4,8 +4,8 @@
 #include "CBitmap.h"
 #include "CalcWindowFixture.h"
 #include "DevicePixels.h"
-#include "DrawingObjectCount.h"
 #include "ImageProbe.h"
+#include "RepaintLeak.h"
 #include "SkinBitmapIds.h"
 
 #include <QWidget>
@@ -52,12 +52,7 @@ TEST_F(AnyScale, TheWindowKeepsItsLogicalSizeInScaledDevicePixels)
 
 TEST_F(AnyScale, RepeatedPaintingLeavesNoDrawingObjectBehind)
 {
-    static_cast<void>(Grab());
-    const int before = LiveDrawingObjects();
-    for (int paint = 0; paint < 20; ++paint)
-        Window().repaint();
-    static_cast<void>(Grab());
-    EXPECT_EQ(LiveDrawingObjects(), before);
+    EXPECT_EQ(DrawingObjectsLeftByRepainting(Window(), 20), 0);
 }
 
 // At 1 and 2 device pixels per logical pixel every device pixel of a face

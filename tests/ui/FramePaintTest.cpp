@@ -3,8 +3,8 @@
 #include "CBitmap.h"
 #include "CalcDialogFixture.h"
 #include "CalcDlgIds.h"
-#include "DrawingObjectCount.h"
 #include "ImageProbe.h"
+#include "RepaintLeak.h"
 #include "SkinBitmapIds.h"
 
 #include <QApplication>
@@ -101,12 +101,7 @@ TEST_F(CalcDialogTest, TheCaptionIsWhiteTextOverTheCaptionBar)
 
 TEST_F(CalcDialogTest, RepeatedPaintingLeavesNoDrawingObjectBehind)
 {
-    static_cast<void>(Grab());
-    const int before = LiveDrawingObjects();
-    for (int paint = 0; paint < 20; ++paint)
-        Window().repaint();
-    static_cast<void>(Grab());
-    EXPECT_EQ(LiveDrawingObjects(), before);
+    EXPECT_EQ(DrawingObjectsLeftByRepainting(Window(), 20), 0);
 }
 
 TEST_F(CalcDialogTest, LabelsAndModeControlsUseTheDialogColoursAndFieldsTheSystems)
