@@ -16,9 +16,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-PROGRAM = "raruvid"
-WINDOW = "Raruvid Udodidevud"
-WAIT_SECONDS = 15
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from calculator_window import NOT_ON_BUS, WAIT_SECONDS, find_window  # noqa: E402
 
 # The names a person says for the keys whose captions are glyphs or letters.
 SPOKEN_NAMES = [
@@ -48,17 +47,6 @@ def fail(message):
     print(f"FAIL: {message}", flush=True)
 
 
-def find_window():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for application in desktop:
-        if application is None or application.name != PROGRAM:
-            continue
-        for window in application:
-            if window is not None and window.name == WINDOW:
-                return window
-    return None
-
-
 def wait_for_window(pid):
     deadline = time.monotonic() + WAIT_SECONDS
     while time.monotonic() < deadline:
@@ -69,7 +57,7 @@ def wait_for_window(pid):
         if find_window() is not None:
             return
         time.sleep(0.2)
-    sys.exit(f"no '{WINDOW}' window of {PROGRAM} on the accessibility bus")
+    sys.exit(NOT_ON_BUS)
 
 
 def list_controls(window):
@@ -172,7 +160,7 @@ def main(arguments):
         sys.exit(__doc__)
     window = find_window()
     if window is None:
-        sys.exit(f"no '{WINDOW}' window of {PROGRAM} on the accessibility bus")
+        sys.exit(NOT_ON_BUS)
     controls = list_controls(window)
     check_names(controls)
     check_keys(controls)

@@ -7,28 +7,24 @@ Usage (run with /usr/bin/python3, which has pyatspi):
   calculator-atspi.py centre NAME     print the control's centre in window coordinates
 Each command first waits, bounded, for the program to appear on the bus.
 """
+import os
 import sys
 import time
 
 import pyatspi
 
-PROGRAM = "raruvid"
-WINDOW = "Raruvid Udodidevud"
-WAIT_SECONDS = 15
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lib"))
+from calculator_window import NOT_ON_BUS, WAIT_SECONDS, find_window  # noqa: E402
 
 
-def find_window():
+def wait_for_window():
     deadline = time.monotonic() + WAIT_SECONDS
     while time.monotonic() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for application in desktop:
-            if application is None or application.name != PROGRAM:
-                continue
-            for window in application:
-                if window is not None and window.name == WINDOW:
-                    return window
+        window = find_window()
+        if window is not None:
+            return window
         time.sleep(0.2)
-    sys.exit(f"no '{WINDOW}' window of {PROGRAM} on the accessibility bus")
+    sys.exit(NOT_ON_BUS)
 
 
 def controls_by_name(window):
@@ -67,7 +63,7 @@ def main(arguments):
     if not arguments:
         sys.exit(__doc__)
     command, names = arguments[0], arguments[1:]
-    controls = controls_by_name(find_window())
+    controls = controls_by_name(wait_for_window())
     if command == "press" and names:
         press(controls, names)
     elif command == "result" and not names:
