@@ -32,7 +32,7 @@ inline ExprToken CExprEvaluator::NextToken(std::size_t& pos)
         return static_cast<ExprToken>(c.token);
     }
     m_nPos = pos;
-    const ExprToken token = ScanToken();
+    const ExprToken token = c.kind == ExprCharacterKind::Letter ? ScanName() : ScanToken();
     pos = m_nPos;
     return token;
 }

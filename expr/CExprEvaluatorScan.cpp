@@ -12,7 +12,7 @@ namespace {
 // A number's exponent takes at most this many digits; a further digit starts the next token.
 constexpr int kExponentDigits = 4;
 
-bool IsDigit(char16_t c)
+bool IsDigit(unsigned char c)
 {
     return ClassifyCharacter(c).kind == ExprCharacterKind::Digit;
 }
@@ -22,7 +22,7 @@ bool IsDigit(char16_t c)
 ExprToken CExprEvaluator::ScanToken()
 {
     // Only spaces are blanks: a tab is an unknown character.
-    while (m_strExpr[m_nPos] == u' ')
+    while (m_strExpr[m_nPos] == ' ')
         ++m_nPos;
     if (m_nPos == m_strExpr.size())
         return TOKEN_END;
@@ -52,7 +52,7 @@ ExprToken CExprEvaluator::ScanNumber()
     for (;; ++end) {
         if (IsDigit(m_strExpr[end])) {
             hasDigit = true;
-        } else if (m_strExpr[end] == u'.' && !hasPoint) {
+        } else if (m_strExpr[end] == '.' && !hasPoint) {
             hasPoint = true;
         } else {
             break;
@@ -63,7 +63,7 @@ ExprToken CExprEvaluator::ScanNumber()
         return TOKEN_UNKNOWN;
     if (ToUpper(m_strExpr[end]) == u'E') {
         ++end;
-        if (m_strExpr[end] == u'+' || m_strExpr[end] == u'-')
+        if (m_strExpr[end] == '+' || m_strExpr[end] == '-')
             ++end;
         for (int digits = 0; digits < kExponentDigits && IsDigit(m_strExpr[end]); ++digits)
             ++end;
@@ -109,13 +109,14 @@ inline bool CExprEvaluator::LookupVariable(const ExprName& name, double& value) 
 // Keywords come before variables, so no variable can be named like a function or MOD.
 ExprToken CExprEvaluator::ScanName()
 {
-    const char16_t* const start = m_strExpr.Data() + m_nPos;
-    const char16_t* end = start;
+    const char* const start = m_strExpr.Data() + m_nPos;
+    const char* end = start;
     std::uint64_t key = 0;
-    for (char16_t c = NameCharacter(*end); c != 0; c = NameCharacter(*++end))
+    for (char16_t c = NameCharacter(static_cast<unsigned char>(*end)); c != 0;
+         c = NameCharacter(static_cast<unsigned char>(*++end)))
         key = AppendToNameKey(key, c);
     const auto length = static_cast<std::size_t>(end - start);
-    const ExprName name{length, key, std::u16string_view(start, length)};
+    const ExprName name{length, key, std::string_view(start, length)};
     if (MatchKeyword(name))
         return m_cur.keyword == kExprModKeyword ? TOKEN_MOD : TOKEN_FUNCTION;
     return ScanVariable(name) ? TOKEN_NUMBER : TOKEN_UNKNOWN;

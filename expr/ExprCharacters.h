@@ -8,7 +8,8 @@
 
 // What each character means to the scanner, looked up once per character
 // instead of tested range by range. Only ASCII has a meaning; every other
-// character is unknown.
+// character is unknown. The tables cover every byte, so that the scanner's
+// 8-bit characters need no range check.
 enum class ExprCharacterKind : std::uint8_t {
     Other,   // starts no token: an unknown character
     Blank,   // the space; a tab is Other
@@ -26,9 +27,9 @@ struct ExprCharacter {
 
 namespace expr_characters {
 
-constexpr std::array<ExprCharacter, 128> BuildTable()
+constexpr std::array<ExprCharacter, 256> BuildTable()
 {
-    std::array<ExprCharacter, 128> table{};
+    std::array<ExprCharacter, 256> table{};
     table[u' '].kind = ExprCharacterKind::Blank;
     constexpr std::array<std::pair<char16_t, ExprToken>, 8> tokens = {{
         {u'+', TOKEN_PLUS},
@@ -55,9 +56,9 @@ constexpr std::array<ExprCharacter, 128> BuildTable()
 
 // For each character of a name (a letter, a digit or "_"), that character
 // upper-cased; 0 for every character that ends a name.
-constexpr std::array<char, 128> BuildNameTable()
+constexpr std::array<char, 256> BuildNameTable()
 {
-    std::array<char, 128> table{};
+    std::array<char, 256> table{};
     for (char c = '0'; c <= '9'; ++c)
         table[static_cast<std::size_t>(c)] = c;
     for (char c = 'A'; c <= 'Z'; ++c) {
@@ -68,8 +69,8 @@ constexpr std::array<char, 128> BuildNameTable()
     return table;
 }
 
-inline constexpr std::array<ExprCharacter, 128> kTable = BuildTable();
-inline constexpr std::array<char, 128> kNameTable = BuildNameTable();
+inline constexpr std::array<ExprCharacter, 256> kTable = BuildTable();
+inline constexpr std::array<char, 256> kNameTable = BuildNameTable();
 
 } // namespace expr_characters
 

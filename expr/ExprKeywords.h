@@ -67,5 +67,5 @@ constexpr int KeywordNamed(const ExprName& name)
     return -1;
 }
 
-static_assert(KeywordNamed(MakeName(u"sqrt")) == 7 && KeywordNamed(MakeName(u"Sqr")) == 8 &&
-              KeywordNamed(MakeName(u"MOD")) == kExprModKeyword && KeywordNamed(MakeName(u"SINH")) == -1);
+static_assert(KeywordNamed(MakeName("sqrt")) == 7 && KeywordNamed(MakeName("Sqr")) == 8 &&
+              KeywordNamed(MakeName("MOD")) == kExprModKeyword && KeywordNamed(MakeName("SINH")) == -1);

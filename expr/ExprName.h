@@ -15,7 +15,7 @@
 struct ExprName {
     std::size_t length = 0;
     std::uint64_t key = 0;
-    std::u16string_view text; // read only for a name longer than kNameKeyLength
+    std::string_view text; // read only for a name longer than kNameKeyLength
 };
 
 inline constexpr std::size_t kNameKeyLength = 8;
@@ -33,7 +33,15 @@ constexpr std::uint64_t NameKey(std::u16string_view text)
     return key;
 }
 
-constexpr ExprName MakeName(std::u16string_view text)
+constexpr std::uint64_t NameKey(std::string_view text)
+{
+    std::uint64_t key = 0;
+    for (const char c : text)
+        key = AppendToNameKey(key, NameCharacter(static_cast<unsigned char>(c)));
+    return key;
+}
+
+constexpr ExprName MakeName(std::string_view text)
 {
     return {text.size(), NameKey(text), text};
 }

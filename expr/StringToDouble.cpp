@@ -68,10 +68,14 @@ double StringToDouble(std::u16string_view text)
     }
     for (std::size_t i = 0; i < length; ++i)
         narrow[i] = static_cast<char>(text[i]);
+    return StringToDouble(std::string_view(narrow, length));
+}
 
+double StringToDouble(std::string_view text)
+{
     double value = 0.0;
-    const auto [end, error] = std::from_chars(narrow, narrow + length, value);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range)
-        return OutOfRangeValue(std::string_view(narrow, static_cast<std::size_t>(end - narrow)));
+        return OutOfRangeValue(std::string_view(text.data(), static_cast<std::size_t>(end - text.data())));
     return value;
 }

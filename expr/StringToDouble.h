@@ -8,3 +8,4 @@
 // Every digit counts, however long the text. A number beyond the double range
 // reads as an infinity, one too small for it as zero.
 double StringToDouble(std::u16string_view text);
+double StringToDouble(std::string_view text);

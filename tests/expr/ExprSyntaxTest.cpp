@@ -100,6 +100,11 @@ TEST(ExprSyntax, EachSyntaxErrorHasItsCode)
         // 4: operator or end expected
         {"1.2.3", 4},
         {"1E12345", 4},
+        // A character beyond ASCII is unknown whatever its low byte: U+012B is no
+        // "+", U+0131 no "1", U+0100 no end of the text.
+        {"1\xC4\xAB" "2", 4},
+        {"a\xC4\xB1", 3},
+        {"1\xC4\x80", 4},
         {"5MOD3", 4},
         {"2*3 MOD 2", 4},
         {"2!", 4},
@@ -112,6 +117,7 @@ TEST(ExprSyntax, EachSyntaxErrorHasItsCode)
         // 5: "(" expected after a function name, or an operand after a unary minus
         {"sin 1", 5},
         {"sin", 5},
+        {"sin\xC4\xA8" "1)", 5}, // U+0128 is no "("
         {"-(2)", 5},
         {"--3", 5},
         {"-", 5},
