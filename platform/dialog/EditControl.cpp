@@ -6,6 +6,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include <limits>
+
 namespace {
 
 Qt::Alignment AlignmentOf(DWORD style)
@@ -38,6 +40,8 @@ EditControl::EditControl(QWidget* parent, DWORD style) : QLineEdit(parent), m_di
 {
     setAlignment(AlignmentOf(style));
     setFrame((style & WS_BORDER) != 0);
+    // The toolkit's default limit would cut a longer pasted formula silently.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 void EditControl::focusInEvent(QFocusEvent* event)

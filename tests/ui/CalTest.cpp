@@ -28,6 +28,7 @@ TEST_F(CalcDialogTest, CalShowsTheFormulasValue)
         {"2", "3", "10^400", "inf"},
         {"-1.5", "0.25", "ABS(a1)+SQRT(a2)", "2"},
         {"2", "3", QString(5000, u'('), "0"},
+        {"2", "3", QString("1+").repeated(35000) + "1", "35001"},
         {"2", "3", QString::fromUtf8("\xE2\x88\x9A" "2 \xF0\x9F\x98\x80"), "0"},
     };
     for (const CalRow& row : rows) {
