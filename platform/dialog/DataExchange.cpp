@@ -19,9 +19,6 @@
 
 namespace {
 
-// A field is read through a buffer of 32 characters, the last for the terminator.
-constexpr std::size_t kNumberFieldLength = 31;
-
 CString ControlText(const QWidget& control)
 {
     return FromQString(WidgetText(control));
@@ -37,20 +34,6 @@ void SetControlText(QWidget& control, const CString& text)
     SetWidgetText(control, value);
     QAccessibleValueChangeEvent event(&control, value);
     QAccessible::updateAccessibility(&event);
-}
-
-std::optional<double> ReadNumber(const CString& text)
-{
-    const std::u16string_view field = text.View().substr(0, kNumberFieldLength);
-    const std::optional<double> value = NumberText::Parse(CString(std::u16string(field)).ToUtf8());
-    if (!value || *value != 0.0)
-        return value;
-    // Text that reads as zero without starting with the digit 0 is taken for
-    // no number at all: "", "-0", ".0", "1e-999".
-    const auto first = std::find_if(field.begin(), field.end(), [](char16_t c) { return c != u' ' && c != u'\t'; });
-    if (first == field.end() || *first != u'0')
-        return std::nullopt;
-    return value;
 }
 
 // A cleared exclusive radio button would refuse to be cleared; the group is
@@ -86,7 +69,9 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
         SetControlText(*control, CString::FromUtf8(NumberText::Format(value)));
         return;
     }
-    const std::optional<double> number = ReadNumber(ControlText(*control));
+    // The whole text is read, and every spelling of zero is a number: the
+    // program writes "-0" itself.
+    const std::optional<double> number = NumberText::Parse(ControlText(*control).ToUtf8());
     if (!number) {
         AfxMessageBox(CString(u"Please enter a number."), MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();

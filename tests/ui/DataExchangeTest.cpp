@@ -32,14 +32,14 @@ TEST_F(CalcDialogTest, ReadsFieldsByTheNumberRules)
         {"0.000", 0.0},
         {" 0e5", 0.0},
         {"1.5E-7", 1.5e-7},
-        {"1234567890123456789012345678901234567890", 1234567890123456789012345678901.0},
-        {"1234567890123456789012345678901x", 1234567890123456789012345678901.0},
+        {"1234567890123456789012345678901234567890", 1234567890123456789012345678901234567890.0},
+        {"-0", -0.0},
+        {".0", 0.0},
+        {"+0", 0.0},
+        {"1e-400", 0.0},
+        {"1234567890123456789012345678901x", std::nullopt},
         {"", std::nullopt},
         {"   ", std::nullopt},
-        {"-0", std::nullopt},
-        {".0", std::nullopt},
-        {"+0", std::nullopt},
-        {"1e-400", std::nullopt},
         {".5e", std::nullopt},
         {"12abc", std::nullopt},
         {"1,5", std::nullopt},
@@ -93,7 +93,7 @@ TEST_F(CalcDialogTest, WritesNumbersWithFifteenDigitsAndAThreeDigitExponent)
 // bindings after it are not read.
 TEST_F(CalcDialogTest, AFieldThatIsNotANumberIsReportedAndGetsTheFocus)
 {
-    Paste(IDC_A1, "-0");
+    Paste(IDC_A1, "-x");
     Paste(IDC_A2, "7");
     Paste(IDC_EXPRESS, "a1+a2");
     EXPECT_FALSE(m_dialog.UpdateData(TRUE));
@@ -103,7 +103,7 @@ TEST_F(CalcDialogTest, AFieldThatIsNotANumberIsReportedAndGetsTheFocus)
     EXPECT_EQ(box.caption, CString::FromUtf8("ui_tests"));  // the executable's name
     EXPECT_EQ(box.type, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(FocusId(), IDC_A1);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(&Control(IDC_A1))->selectedText(), "-0");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(&Control(IDC_A1))->selectedText(), "-x");
     EXPECT_EQ(m_dialog.m_dA2, 45.0);
     EXPECT_EQ(m_dialog.m_strExpress, CString(u"exp(sin(a1)*cos(a2)+cos(a1)*sin(a2))"));
 }
@@ -148,6 +148,19 @@ TEST_F(CalcDialogTest, ModeClicksReadTheNewModeWithEveryField)
     EXPECT_EQ(m_dialog.m_nAngleMode, 0);
     EXPECT_EQ(m_dialog.m_dA2, 12.5);
     EXPECT_TRUE(m_boxes.requests.empty());
+}
+
+// A negative zero made on the keypad reads back: the mode click finds no
+// field that is not a number.
+TEST_F(CalcDialogTest, ANegativeZeroShownByTheKeypadReadsBack)
+{
+    ClickCaption("0");
+    ClickCaption("+/-");
+    ASSERT_EQ(Text(IDC_RESULT), "-0");
+    ClickCaption("Radian");
+    EXPECT_TRUE(m_boxes.requests.empty());
+    EXPECT_EQ(m_dialog.m_nAngleMode, 1);
+    EXPECT_TRUE(std::signbit(m_dialog.m_dResult));
 }
 
 // The result field comes first in the table: while it is not a number the
