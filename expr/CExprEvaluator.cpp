@@ -37,6 +37,12 @@ inline ExprToken CExprEvaluator::NextToken(std::size_t& pos)
     return token;
 }
 
+inline void CExprEvaluator::Scan(ParseState& parse)
+{
+    parse.token = NextToken(parse.pos);
+    parse.actions = kExprActionsByToken[parse.token].data();
+}
+
 // False when the stack is full: nesting deeper than it holds fails the text
 // instead of growing it.
 inline bool CExprEvaluator::Push(ParseState& parse, const ExprEntry& entry)
@@ -45,9 +51,15 @@ inline bool CExprEvaluator::Push(ParseState& parse, const ExprEntry& entry)
         m_nError = 1;
         return false;
     }
+    PushWithinRoom(parse, entry);
+    return true;
+}
+
+inline void CExprEvaluator::PushWithinRoom(ParseState& parse, const ExprEntry& entry)
+{
+    assert(parse.top != &m_stack.back() && "the stack has room");
     *++parse.top = entry;
     parse.state = entry.state;
-    return true;
 }
 
 inline std::span<const ExprEntry> CExprEvaluator::Pop(ParseState& parse, int count) const
@@ -61,26 +73,32 @@ inline bool CExprEvaluator::Shift(ParseState& parse, int state)
 {
     if (!Push(parse, ExprEntry{static_cast<std::uint16_t>(state), m_cur.keyword, m_cur.value}))
         return false;
-    parse.token = NextToken(parse.pos);
+    Scan(parse);
     return true;
+}
+
+// Most reductions turn one symbol into another: popping the entry and pushing
+// it back with its value comes down to a new state for the top. The whole
+// chain of them that an entry's lookahead calls for is looked up at once, as
+// soon as the entry is pushed.
+inline void CExprEvaluator::SettleRenamings(ParseState& parse, std::size_t below)
+{
+    parse.state = RenamingsEnd(below, parse.state, parse.token);
+    parse.top->state = static_cast<std::uint16_t>(parse.state);
 }
 
 inline void CExprEvaluator::Reduce(ParseState& parse, int rule)
 {
-    // Most reductions turn one symbol into another: popping the entry and
-    // pushing it back with its value comes down to a new state for the top,
-    // and the whole chain of them that follows is looked up at once.
-    if (kExprProductions[rule].length == 1) {
-        parse.state = SettleRenamings(parse.top[-1].state, parse.state, parse.token);
-        parse.top->state = static_cast<std::uint16_t>(parse.state);
-        return;
-    }
+    assert(kExprProductions[rule].length > 1 && "renamings are settled as their entries are pushed");
     const std::span<const ExprEntry> popped = Pop(parse, kExprProductions[rule].length);
     const ExprResult result = RuleValue(rule, popped);
     if (!result.ok)
         m_bMathError = true;
     // A reduction pops at least as many entries as it pushes: the stack has room.
-    Push(parse, ExprEntry{static_cast<std::uint16_t>(GotoState(rule, *parse.top)), m_cur.keyword, result.value});
+    const std::size_t below = parse.top->state;
+    PushWithinRoom(parse, ExprEntry{static_cast<std::uint16_t>(GotoState(rule, *parse.top)), m_cur.keyword, result.value});
+    if (MayRename(parse.state))
+        SettleRenamings(parse, below);
 }
 
 inline int CExprEvaluator::GotoState(int rule, const ExprEntry& below)
@@ -96,15 +114,20 @@ void CExprEvaluator::Evaluate()
     m_bFailed = false;
     m_cur = ExprEntry{};
     m_stack[0] = m_cur;
-    ParseState parse{m_stack.data(), 0, 0, TOKEN_END};
-    parse.token = NextToken(parse.pos);
+    ParseState parse{m_stack.data(), 0, 0, TOKEN_END, nullptr};
+    Scan(parse);
     for (;;) {
-        const ExprAction action = kExprActions[parse.state][parse.token];
+        const ExprAction action = parse.actions[parse.state];
         if (action.kind == ExprActionKind::Shift) {
             if (!Shift(parse, action.argument))
                 break;
         } else if (action.kind == ExprActionKind::Reduce) {
             Reduce(parse, action.argument);
+        } else if (action.kind == ExprActionKind::ShiftAndRename) {
+            const std::size_t below = parse.state;
+            if (!Shift(parse, action.argument))
+                break;
+            SettleRenamings(parse, below);
         } else {
             if (action.kind == ExprActionKind::Error)
                 m_nError = action.argument;

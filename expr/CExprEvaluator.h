@@ -3,6 +3,7 @@
 #include "CString.h"
 #include "ExprEntry.h"
 #include "ExprName.h"
+#include "ExprParserTables.h"
 #include "ExprText.h"
 #include "ExprToken.h"
 #include "ExprVariableList.h"
@@ -44,11 +45,14 @@ private:
     // registers.
     struct ParseState {
         ExprEntry* top;  // the top entry of m_stack
-        int state;       // the top entry's state
+        std::size_t state; // the top entry's state, widened once rather than at every look-up
         std::size_t pos; // the scan position, as m_nPos is to the scanner
         ExprToken token; // the lookahead
+        const ExprAction* actions; // the lookahead's column of the action table
     };
 
+    // Reads the next lookahead.
+    void Scan(ParseState& parse);
     ExprToken NextToken(std::size_t& pos);
     ExprToken ScanToken();
     ExprToken ScanNumber();
@@ -59,11 +63,16 @@ private:
     bool LookupVariable(const ExprName& name, double& value) const;
 
     bool Push(ParseState& parse, const ExprEntry& entry);
+    // Push where the stack is known to have room.
+    void PushWithinRoom(ParseState& parse, const ExprEntry& entry);
     // Removes the top `count` entries and gives them, deepest first; they stay
     // readable until the next Push.
     std::span<const ExprEntry> Pop(ParseState& parse, int count) const;
     // False when the stack is full.
     bool Shift(ParseState& parse, int state);
+    // The top entry takes the state its chain of renamings ends in; `below` is
+    // the state of the entry under it.
+    void SettleRenamings(ParseState& parse, std::size_t below);
     void Reduce(ParseState& parse, int rule);
     static int GotoState(int rule, const ExprEntry& below);
 

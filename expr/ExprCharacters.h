@@ -56,21 +56,21 @@ constexpr std::array<ExprCharacter, 256> BuildTable()
 
 // For each character of a name (a letter, a digit or "_"), that character
 // upper-cased; 0 for every character that ends a name.
-constexpr std::array<char, 256> BuildNameTable()
+constexpr std::array<unsigned char, 256> BuildNameTable()
 {
-    std::array<char, 256> table{};
+    std::array<unsigned char, 256> table{};
     for (char c = '0'; c <= '9'; ++c)
-        table[static_cast<std::size_t>(c)] = c;
+        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
     for (char c = 'A'; c <= 'Z'; ++c) {
-        table[static_cast<std::size_t>(c)] = c;
-        table[static_cast<std::size_t>(c + ('a' - 'A'))] = c;
+        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
+        table[static_cast<std::size_t>(c + ('a' - 'A'))] = static_cast<unsigned char>(c);
     }
     table['_'] = '_';
     return table;
 }
 
 inline constexpr std::array<ExprCharacter, 256> kTable = BuildTable();
-inline constexpr std::array<char, 256> kNameTable = BuildNameTable();
+inline constexpr std::array<unsigned char, 256> kNameTable = BuildNameTable();
 
 } // namespace expr_characters
 

@@ -3,6 +3,7 @@
 #include "ExprToken.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The parser's tables, indexed by state and rule numbers. The numbers in
@@ -32,6 +33,7 @@ enum class ExprActionKind : std::uint8_t {
     Accept,     // the whole text is one Expr
     Error,      // stop with error code `argument`
     StopOnBang, // "!" where an operand belongs: a mathematical failure that ends parsing
+    ShiftAndRename, // only in kExprActionsByToken: a shift, and the renamings its new lookahead calls for
 };
 
 struct ExprAction {
@@ -304,9 +306,41 @@ inline constexpr ExprRenamingTable kRenamingEnds = BuildRenamingTable();
 
 } // namespace expr_tables
 
-// The state a renaming chain from `state` ends in, above `below`, for the lookahead.
-constexpr int SettleRenamings(int below, int state, int token)
+// Whether `state` renames for some lookahead.
+constexpr bool MayRename(std::size_t state)
+{
+    return expr_tables::kRenamingIndex[state] >= 0;
+}
+
+// The state a renaming chain from `state` ends in, above `below`, for the
+// lookahead; `state` must be one that may rename.
+constexpr int RenamingsEnd(std::size_t below, std::size_t state, int token)
 {
     return expr_tables::kRenamingEnds[below][expr_tables::kRenamingIndex[state]][token];
 }
 
+// The action table with the lookahead first, derived from it: the parse loop
+// keeps the lookahead's column at hand and finds each step's action by the
+// state alone. A shift into a state that may rename is marked as such, so
+// that the renamings can follow it at once, and the loop never meets one.
+using ExprActionColumns = std::array<std::array<ExprAction, kExprStateCount>, kExprTokenCount>;
+
+namespace expr_tables {
+
+constexpr ExprActionColumns BuildActionColumns()
+{
+    ExprActionColumns columns{};
+    for (int state = 0; state < kExprStateCount; ++state) {
+        for (int token = 0; token < kExprTokenCount; ++token) {
+            ExprAction action = kExprActions[state][token];
+            if (action.kind == ExprActionKind::Shift && MayRename(action.argument))
+                action.kind = ExprActionKind::ShiftAndRename;
+            columns[token][state] = action;
+        }
+    }
+    return columns;
+}
+
+} // namespace expr_tables
+
+inline constexpr ExprActionColumns kExprActionsByToken = expr_tables::BuildActionColumns();

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "CString.h"
-#include "ExprName.h"
-
 #include <cstddef>
 #include <cstdint>
 
 // A variable bound to an evaluator: its value and its name. Lookup ignores
 // case. A name of up to kNameKeyLength characters is told apart by its length
-// and key alone; only a longer one keeps its characters.
+// and key alone; only a longer one keeps its characters, in its list. Trivial
+// on purpose: the list's inside slots are left unset until a binding fills
+// them, so constructing and destroying an evaluator costs nothing per slot.
 struct ExprVariable {
-    double value = 0.0;
-    std::size_t length = 0;
-    std::uint64_t key = 0;
-    CString longName;
-
+    double value;
+    std::size_t length;
+    std::uint64_t key;
+    std::size_t longName; // for a name longer than kNameKeyLength, its index among the list's long names
 };

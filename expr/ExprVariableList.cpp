@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-const ExprVariable* ExprVariableList::FindLongName(const ExprName& name) const
+const ExprVariable* ExprVariableList::FindLongName(std::string_view name) const
 {
-    return FindFirst([&name](const ExprVariable& variable) {
-        return variable.length == name.length &&
-               std::ranges::equal(variable.longName.View(), name.text, {}, ToUpper, ToUpper);
+    return FindFirst([this, name](const ExprVariable& variable) {
+        return variable.length == name.size() &&
+               std::ranges::equal(m_longNames[variable.longName], name, {}, ToUpper, ToUpper);
     });
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CString.h"
 #include "ExprName.h"
 #include "ExprVariable.h"
 
@@ -13,7 +12,7 @@
 
 // The bound variables in the order of binding. The first few live inside the
 // list, so binding the Cal command's two variables allocates nothing; any
-// further ones go to the heap.
+// further ones, and the characters of long names, go to the heap.
 class ExprVariableList {
 public:
     void Append(double value, std::u16string_view name)
@@ -22,8 +21,9 @@ public:
         variable.value = value;
         variable.length = name.size();
         variable.key = NameKey(name);
+        variable.longName = m_longNames.size();
         if (variable.length > kNameKeyLength)
-            variable.longName = CString(std::u16string(name));
+            m_longNames.emplace_back(name);
     }
 
     // The first variable bound under `name`, or none.
@@ -32,13 +32,14 @@ public:
         // A short name is told apart by its length and key; only a long one
         // needs its characters compared, which is left out of line.
         if (name.length > kNameKeyLength)
-            return FindLongName(name);
+            return FindLongName(name.text);
         return FindFirst(
             [&name](const ExprVariable& variable) { return variable.length == name.length && variable.key == name.key; });
     }
 
 private:
-    const ExprVariable* FindLongName(const ExprName& name) const;
+    // Takes the name's characters alone, by value, so that the caller need not keep its name in memory.
+    const ExprVariable* FindLongName(std::string_view name) const;
 
     template<typename Predicate>
     const ExprVariable* FindFirst(Predicate matches) const
@@ -57,4 +58,5 @@ private:
     std::array<ExprVariable, 4> m_first;
     std::size_t m_firstCount = 0;
     std::vector<ExprVariable> m_further;
+    std::vector<std::u16string> m_longNames;
 };

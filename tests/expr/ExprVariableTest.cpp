@@ -40,6 +40,21 @@ TEST(ExprVariable, LongNamesAreComparedInFull)
     EXPECT_EQ(Answer(evaluator), 6.0);
 }
 
+// A long name's characters are kept apart from its variable: each one is
+// found among short names and past the variables held inside the list.
+TEST(ExprVariable, LongNamesAmongShortOnesKeepTheirOwnCharacters)
+{
+    const std::u16string first = std::u16string(20, u'f') + u"1";
+    const std::u16string last = std::u16string(20, u'f') + u"2";
+    CExprEvaluator evaluator(CString(last + u"*100+" + first + u"*10+c"));
+    evaluator.BindVariable(1.0, u"a");
+    evaluator.BindVariable(2.0, CString(first));
+    for (const char16_t* name : {u"b", u"c", u"d", u"e"})
+        evaluator.BindVariable(3.0, name);
+    evaluator.BindVariable(4.0, CString(last));
+    EXPECT_EQ(Answer(evaluator), 423.0);
+}
+
 // Names of up to eight characters are compared through a packed key; longer
 // ones that agree in their last eight characters must still differ.
 TEST(ExprVariable, NamesDifferingOnlyInTheirFirstCharacterDiffer)
