@@ -95,16 +95,14 @@ inline void CExprEvaluator::Reduce(ParseState& parse, int rule)
     if (!result.ok)
         m_bMathError = true;
     // A reduction pops at least as many entries as it pushes: the stack has room.
-    const std::size_t below = parse.top->state;
-    PushWithinRoom(parse, ExprEntry{static_cast<std::uint16_t>(GotoState(rule, *parse.top)), m_cur.keyword, result.value});
-    if (MayRename(parse.state))
-        SettleRenamings(parse, below);
+    const auto state = static_cast<std::uint16_t>(GotoState(rule, *parse.top, parse.token));
+    PushWithinRoom(parse, ExprEntry{state, m_cur.keyword, result.value});
 }
 
-inline int CExprEvaluator::GotoState(int rule, const ExprEntry& below)
+inline int CExprEvaluator::GotoState(int rule, const ExprEntry& below, int token)
 {
     const auto symbol = static_cast<int>(kExprProductions[rule].left);
-    return kExprGotos[symbol][below.state];
+    return kExprSettledGotos[symbol][below.state][token];
 }
 
 void CExprEvaluator::Evaluate()

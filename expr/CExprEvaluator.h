@@ -74,7 +74,9 @@ private:
     // the state of the entry under it.
     void SettleRenamings(ParseState& parse, std::size_t below);
     void Reduce(ParseState& parse, int rule);
-    static int GotoState(int rule, const ExprEntry& below);
+    // The state the rule's symbol takes above `below`, with the renamings the
+    // lookahead `token` calls for settled.
+    static int GotoState(int rule, const ExprEntry& below, int token);
 
     ExprText m_strExpr; // as given: the scanner reads letters without regard to case
     ExprEntry m_cur{}; // the scanned value or keyword, then each reduction's result

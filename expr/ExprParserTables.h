@@ -344,3 +344,27 @@ constexpr ExprActionColumns BuildActionColumns()
 } // namespace expr_tables
 
 inline constexpr ExprActionColumns kExprActionsByToken = expr_tables::BuildActionColumns();
+
+// The state a reduction to `symbol` leaves on top, above the state `below`,
+// once the renamings the lookahead calls for are settled: the goto table and
+// the renaming chains in one look-up, derived from them.
+using ExprSettledGotoTable =
+    std::array<std::array<std::array<std::uint8_t, kExprTokenCount>, kExprStateCount>, kExprSymbolCount>;
+
+namespace expr_tables {
+
+constexpr ExprSettledGotoTable BuildSettledGotoTable()
+{
+    ExprSettledGotoTable table{};
+    for (int symbol = 0; symbol < kExprSymbolCount; ++symbol) {
+        for (int below = 0; below < kExprStateCount; ++below) {
+            for (int token = 0; token < kExprTokenCount; ++token)
+                table[symbol][below][token] = FollowRenamings(below, kExprGotos[symbol][below], token);
+        }
+    }
+    return table;
+}
+
+} // namespace expr_tables
+
+inline constexpr ExprSettledGotoTable kExprSettledGotos = expr_tables::BuildSettledGotoTable();

@@ -12,5 +12,5 @@ struct ExprVariable {
     double value;
     std::size_t length;
     std::uint64_t key;
-    std::size_t longName; // for a name longer than kNameKeyLength, its index among the list's long names
+    std::size_t longName; // set and read only for a name longer than kNameKeyLength: its index among the list's long names
 };

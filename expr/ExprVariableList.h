@@ -21,9 +21,10 @@ public:
         variable.value = value;
         variable.length = name.size();
         variable.key = NameKey(name);
-        variable.longName = m_longNames.size();
-        if (variable.length > kNameKeyLength)
+        if (variable.length > kNameKeyLength) {
+            variable.longName = m_longNames.size();
             m_longNames.emplace_back(name);
+        }
     }
 
     // The first variable bound under `name`, or none.
