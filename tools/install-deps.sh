@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a make target needs, or says which apt-get line would.
-# Usage: tools/install-deps.sh GROUP...   (groups: build test gui e2e bench package)
+# Usage: tools/install-deps.sh GROUP...   (groups: build test e2e bench package)
 set -euo pipefail
 
 packages_for() {
