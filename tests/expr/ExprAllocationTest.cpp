@@ -1,35 +1,9 @@
 // Evaluate allocates nothing for formulas of ordinary size. This binary
-// replaces the global operator new to count the allocations made while it runs.
+// links the allocation counter, which replaces the global operator new.
+#include "AllocationCounter.h"
 #include "CExprEvaluator.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-long g_allocations = 0;
-
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace {
 
@@ -41,9 +15,9 @@ TEST(ExprAllocation, EvaluateAllocatesNothing)
         CExprEvaluator evaluator(text);
         evaluator.BindVariable(30.0, u"a1");
         evaluator.BindVariable(45.0, u"a2");
-        const long before = g_allocations;
+        const long before = AllocationCount();
         evaluator.Evaluate();
-        EXPECT_EQ(g_allocations - before, 0) << CString(text).ToUtf8();
+        EXPECT_EQ(AllocationCount() - before, 0) << CString(text).ToUtf8();
     }
 }
 
